@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "generator/catalogue.h"
+TEST(Catalogue, HasAllEntries) { EXPECT_NE(genhand::EntryById(64), nullptr); }
