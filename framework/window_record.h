@@ -44,6 +44,18 @@ struct ControlEntry {
     HFONT hFont = nullptr;      // owned by the entry
 };
 
+// A menu handle and the window that owns it.
+struct V_MENU {
+    HMENU hMenu = nullptr;
+    HWND owner = nullptr;
+};
+
+// A point as handlers receive it (in place in MINMAXINFO, for example).
+struct V_POINT {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
 // Handler forms: one per argument decoding of the window procedure. The
 // framework defines the enumerators (framework/handlers.h).
 enum class HandlerForm : int32_t;
