@@ -190,7 +190,7 @@ std::string MakeIdSuffix(std::string_view idText) {
         suffix.reserve(s.size());
         bool raiseNext = false;
         for (std::size_t i = firstUnderscore; i < s.size(); ++i) {
-            if (s[i] == '_' && !raiseNext) {
+            if (s[i] == '_') {
                 raiseNext = true;  // removed; the next character moves up
                 continue;
             }
