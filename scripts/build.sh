@@ -16,5 +16,9 @@ for tree in "$@"; do
     *) echo "build.sh: unknown build tree '$tree'" >&2; exit 2 ;;
   esac
   cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+  if [ "$tree" = fuzz ]; then
+    cmake --build "$dir" -j "$jobs" --target generator_fuzz
+  else
+    cmake --build "$dir" -j "$jobs"
+  fi
 done
