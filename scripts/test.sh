@@ -14,7 +14,7 @@ fuzz_seconds=${GENHAND_FUZZ_SECONDS:-60}
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build/asan --output-on-failure
+ctest --test-dir build/asan --output-on-failure
 
 echo "== generator fuzzer, ${fuzz_seconds}s"
 ./scripts/fuzz.sh "$fuzz_seconds"
