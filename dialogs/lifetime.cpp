@@ -1,0 +1,381 @@
+// Dialogs from templates: creation and the control table, showing, modal
+// runs, ending and destruction.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "dialogs/control_kind.h"
+#include "dialogs/dialog_init.h"
+#include "dialogs/dialog_internal.h"
+#include "dialogs/dialogs.h"
+#include "framework/framework.h"
+
+namespace velmora {
+namespace {
+
+constexpr WORD RT_DIALOG_INIT = 240;
+constexpr int32_t kOkId = 1;
+constexpr int32_t kCancelId = 2;
+
+// ---------------------------------------------------------------------------
+// Enumeration of a window's descendants
+
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> windows;
+    if (parent == nullptr || !IsWindow(parent)) return windows;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> ThreadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+LONG_PTR ControlId(HWND hWnd) { return GetWindowLongPtrA(hWnd, GWLP_ID); }
+
+// ---------------------------------------------------------------------------
+// The control table
+
+void InitEntry(ControlEntry& entry, HWND hWnd, int32_t kind, HWND parent) {
+    entry = ControlEntry{};
+    entry.hWnd = hWnd;
+    entry.kind = kind;
+    entry.style = GetWindowLongA(hWnd, GWL_STYLE);
+    entry.hParent = parent;
+    entry.hBrush = NoBrush();
+    entry.textColor = COLOR_DEFAULT;
+}
+
+// A table being replaced while its windows live on must not leave them
+// pointing into freed storage.
+void DetachTableProperties(DIALOG& dialog) {
+    for (ControlEntry& entry : dialog.controls) {
+        if (entry.hWnd != nullptr && IsWindow(entry.hWnd) &&
+            GetPropA(entry.hWnd, kControlProperty) == &entry)
+            RemovePropA(entry.hWnd, kControlProperty);
+    }
+    dialog.controls.clear();
+    dialog.controls.shrink_to_fit();
+}
+
+void BuildControlTable(DIALOG& dialog) {
+    const std::vector<HWND> windows = Descendants(dialog.hWnd);
+    const auto withId = [](HWND w) { return ControlId(w) > 0; };
+
+    dialog.nControls = static_cast<int32_t>(std::count_if(windows.begin(), windows.end(), withId));
+    dialog.controls.assign(static_cast<std::size_t>(dialog.nControls) + 1, ControlEntry{});
+
+    int32_t filled = 0;
+    for (HWND control : windows) {
+        if (!withId(control) || filled >= dialog.nControls) continue;
+        ControlEntry& entry = dialog.controls[static_cast<std::size_t>(++filled)];
+        InitEntry(entry, control, ClassifyControl(control), dialog.hWnd);
+        SetPropA(control, kControlProperty, &entry);
+        if (entry.kind == KIND_LISTVIEW) SetUpListView(control);
+        const LONG_PTR id = ControlId(control);
+        if (id == kOkId || id == kCancelId) entry.callbacks[0] = DefaultEndCallback;
+    }
+    dialog.nControls = filled;
+}
+
+// Fills list and combo boxes from the RT_DLGINIT resource of the template.
+void ApplyDialogInit(const DIALOG& dialog, HMODULE module, int32_t templateId) {
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DIALOG_INIT));
+    if (found == nullptr) return;
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) return;
+    for (const DialogInitRecord& record : ReadDialogInit(data, SizeofResource(module, found))) {
+        if (record.message != DLGINIT_ADDSTRING) continue;
+        HWND control = GetDlgItem(dialog.hWnd, record.controlId);
+        const ControlEntry* entry = control != nullptr ? ControlEntryOf(control) : nullptr;
+        if (entry == nullptr) continue;
+        const auto text = reinterpret_cast<LPARAM>(record.text.c_str());
+        if (entry->kind == KIND_DROPDOWNLIST || entry->kind == KIND_COMBOBOX)
+            SendMessageA(control, CB_ADDSTRING, 0, text);
+        else if (entry->kind == KIND_LISTBOX)
+            SendMessageA(control, LB_ADDSTRING, 0, text);
+    }
+}
+
+HWND ParentWindowFor(const V_WINDOW* parent) {
+    if (parent != nullptr) return parent->hWnd;
+    const V_WINDOW* frame = App().frame;
+    if (frame != nullptr && IsWindow(frame->hWnd)) return frame->hWnd;
+    return GetDesktopWindow();
+}
+
+DLGPROC FrameworkDialogProcedure() {
+    // WindowProc serves as class, subclass and dialog procedure alike.
+    return reinterpret_cast<DLGPROC>(reinterpret_cast<GenericRoutine>(&WindowProc));
+}
+
+bool IsLiveDialog(const DIALOG& dialog) {
+    return dialog.hWnd != nullptr && GetPropA(dialog.hWnd, kRecordProperty) != nullptr;
+}
+
+// The EVT_INIT routine of a dialog that has just been shown.
+void RouteInitEvent(DIALOG& dialog) {
+    ControlEntry* entry = ControlEntryOf(dialog.hWnd);
+    if (entry != nullptr) RouteControlEvent(dialog, *entry, dialog.idDlg, WM_INITDIALOG);
+}
+
+// ---------------------------------------------------------------------------
+// Modal runs
+
+// The dialogs whose modal runs are on the stack, innermost last. An end
+// message for one of them that reaches an inner run is kept and posted again
+// when the inner run returns.
+std::vector<HWND>& RunningDialogs() {
+    static std::vector<HWND> running;
+    return running;
+}
+
+class RunningDialog {
+public:
+    explicit RunningDialog(HWND hWnd) { RunningDialogs().push_back(hWnd); }
+    RunningDialog(const RunningDialog&) = delete;
+    RunningDialog& operator=(const RunningDialog&) = delete;
+    ~RunningDialog() { RunningDialogs().pop_back(); }
+};
+
+bool IsRunning(HWND hWnd) {
+    const std::vector<HWND>& running = RunningDialogs();
+    return std::find(running.begin(), running.end(), hWnd) != running.end();
+}
+
+struct ModalSetup {
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    bool disableAll = false;
+};
+
+void DisableOthers(const ModalSetup& setup) {
+    if (!setup.disableAll) {
+        EnableWindow(setup.owner, FALSE);
+        return;
+    }
+    for (HWND w : ThreadWindows())
+        if (w != setup.dialog && !IsChild(setup.dialog, w)) EnableWindow(w, FALSE);
+}
+
+void EnableOthers(const ModalSetup& setup) {
+    if (!setup.disableAll) {
+        EnableWindow(setup.owner, TRUE);
+        return;
+    }
+    for (HWND w : ThreadWindows())
+        if (w != setup.dialog && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) == 0) EnableWindow(w, TRUE);
+}
+
+bool ActiveWindowIsControlParent() {
+    HWND active = GetActiveWindow();
+    return active != nullptr && (GetWindowLongA(active, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0;
+}
+
+// The message loop of a modal run; returns the run's value.
+int32_t RunModalLoop(HWND dialog) {
+    RunningDialog running(dialog);
+    std::vector<MSG> keptEndMessages;
+    int32_t result = -1;
+    MSG msg{};
+    for (;;) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got == -1) break;
+        if (msg.message == DLG_END_MESSAGE) {
+            if (reinterpret_cast<HWND>(msg.lParam) == dialog) {
+                result = static_cast<int32_t>(msg.wParam);
+                break;
+            }
+            if (IsRunning(reinterpret_cast<HWND>(msg.lParam))) keptEndMessages.push_back(msg);
+            continue;
+        }
+        if (ActiveWindowIsControlParent() && IsDialogMessageA(dialog, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    for (const MSG& kept : keptEndMessages) PostMessageA(kept.hwnd, kept.message, kept.wParam, kept.lParam);
+    return result;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+int32_t ClassifyControl(HWND control) {
+    char name[32] = {};
+    const int length = GetClassNameA(control, name, sizeof name);
+    if (length <= 0) return KIND_OTHER;
+    return KindFromClass(std::string_view(name, static_cast<std::size_t>(length)),
+                         static_cast<uint32_t>(GetWindowLongA(control, GWL_STYLE)));
+}
+
+bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODULE module) {
+    dialog.hWnd = nullptr;
+    dialog.nMsgHandlers = 0;
+    dialog.nControls = 0;
+    dialog.nCmdHandlers = 0;
+    dialog.reserved = 0;
+    dialog.idDlg = templateId;
+    dialog.defProc = DEFPROC_DIALOG;
+    DetachTableProperties(dialog);
+
+    InitCommonControls();
+    if (module == nullptr) module = GetModuleHandleA(nullptr);
+    HWND parentWindow = ParentWindowFor(parent);
+
+    HWND hWnd = CreateDialogParamA(module, MAKEINTRESOURCEA(templateId), parentWindow,
+                                   FrameworkDialogProcedure(), reinterpret_cast<LPARAM>(&dialog));
+    if (hWnd == nullptr) {
+        dialog.hWnd = nullptr;
+        return false;
+    }
+    dialog.hWnd = hWnd;
+
+    BuildControlTable(dialog);
+    ApplyDialogInit(dialog, module, templateId);
+
+    ControlEntry& self = dialog.controls[0];
+    SetPropA(hWnd, kControlProperty, &self);
+    InitEntry(self, hWnd, KIND_DIALOG, parentWindow);
+
+    if ((GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0) SetWindowLongPtrA(hWnd, GWLP_ID, templateId);
+    return true;
+}
+
+bool DlgCreateFrame(int32_t templateId, V_MENU* menu, std::optional<int32_t> iconId) {
+    if (!App().inMainRoutine) return false;
+    const bool created = DlgCreate(templateId, VW_FRAME);
+    if (!created) return false;
+    if (menu != nullptr) WindowSetMenu(VW_FRAME, *menu);
+    if (iconId) WindowSetIcon(VW_FRAME, *iconId);
+    return true;
+}
+
+bool WindowSetIcon(V_WINDOW& window, int32_t iconId, HMODULE module) {
+    if (window.hWnd == nullptr || !IsWindow(window.hWnd)) return false;
+    if (module == nullptr) module = GetModuleHandleA(nullptr);
+    const auto load = [&](int size, UINT flags) {
+        return static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, flags));
+    };
+    HICON small = load(16, LR_DEFAULTCOLOR);
+    if (small != nullptr) SendMessageA(window.hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    HICON big = load(0, LR_DEFAULTSIZE);
+    if (big != nullptr) {
+        SendMessageA(window.hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        if (small == nullptr) SendMessageA(window.hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(big));
+    }
+    return small != nullptr || big != nullptr;
+}
+
+bool WindowSetMenu(V_WINDOW& window, V_MENU& menu) {
+    const BOOL set = SetMenu(window.hWnd, menu.hMenu);
+    menu.owner = window.hWnd;
+    DrawMenuBar(window.hWnd);
+    return set != FALSE;
+}
+
+bool DlgShow(DIALOG& dialog, int showCommand) {
+    if (!IsLiveDialog(dialog)) return false;
+    ShowWindow(dialog.hWnd, showCommand);
+    RouteInitEvent(dialog);
+    return true;
+}
+
+int32_t DlgRunModal(DIALOG& dialog, HWND owner, bool disableAll) {
+    if (!IsLiveDialog(dialog)) return -1;
+    HWND hWnd = dialog.hWnd;
+    ShowWindow(hWnd, SW_SHOW);
+
+    ModalSetup setup;
+    setup.dialog = hWnd;
+    setup.disableAll = disableAll;
+    setup.owner = GetParent(hWnd);
+    if (owner != nullptr && IsWindow(owner)) {
+        setup.owner = owner;
+        SetParent(hWnd, owner);
+    }
+    DisableOthers(setup);
+
+    ShowWindow(hWnd, SW_SHOW);
+    SetActiveWindow(hWnd);
+    RouteInitEvent(dialog);
+
+    MSG pendingQuit{};
+    const bool hadQuit = PeekMessageA(&pendingQuit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+
+    const int32_t result = RunModalLoop(hWnd);
+
+    if (hadQuit) PostQuitMessage(static_cast<int>(pendingQuit.wParam));
+    EnableOthers(setup);
+    ShowWindow(hWnd, SW_HIDE);
+    SetActiveWindow(setup.owner);
+    return result;
+}
+
+bool DlgEnd(DIALOG& dialog, int32_t value) {
+    if (dialog.hWnd == nullptr || !IsWindow(dialog.hWnd)) return false;
+    return PostMessageA(dialog.hWnd, DLG_END_MESSAGE, static_cast<WPARAM>(static_cast<LONG_PTR>(value)),
+                        reinterpret_cast<LPARAM>(dialog.hWnd)) != FALSE;
+}
+
+void DefaultEndCallback(DIALOG& dialog, int32_t id, int32_t /*event*/) {
+    PostMessageA(dialog.hWnd, DLG_END_MESSAGE, static_cast<WPARAM>(static_cast<LONG_PTR>(id)),
+                 reinterpret_cast<LPARAM>(dialog.hWnd));
+    const V_WINDOW* frame = App().frame;
+    if (frame != nullptr && dialog.hWnd == frame->hWnd) PostQuitMessage(0);
+}
+
+void DlgDestroy(DIALOG& dialog) {
+    // Destroying the window releases the table on WM_DESTROY, after the
+    // dialog's EVT_DESTROY routine has run with its entry still in place;
+    // the release below covers a window that is gone or was never bound.
+    if (dialog.hWnd != nullptr && IsWindow(dialog.hWnd)) DestroyWindow(dialog.hWnd);
+    ReleaseControlTable(dialog, false);
+    dialog.hWnd = nullptr;
+}
+
+void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren) {
+    const std::vector<HWND> windows = Descendants(dialog.hWnd);
+    for (HWND w : windows) {
+        if (ControlEntry* entry = ControlEntryOf(w)) {
+            ReleaseEntryObjects(*entry);
+            if (entry->kind == KIND_LISTVIEW) ReleaseListView(w);
+        }
+        RemovePropA(w, kControlProperty);
+    }
+    // Entries whose windows are already gone, and the dialog's own entry.
+    for (ControlEntry& entry : dialog.controls) ReleaseEntryObjects(entry);
+    if (!dialog.controls.empty() && dialog.hWnd != nullptr &&
+        GetPropA(dialog.hWnd, kControlProperty) == &dialog.controls[0])
+        RemovePropA(dialog.hWnd, kControlProperty);
+    if (destroyChildren) {
+        for (HWND w : windows)
+            if (IsWindow(w)) DestroyWindow(w);
+    }
+    dialog.controls.clear();
+    dialog.controls.shrink_to_fit();
+    dialog.nControls = 0;
+}
+
+LRESULT DlgSendMessage(DIALOG& dialog, int32_t id, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (dialog.hWnd == nullptr) return 0;
+    HWND control = GetDlgItem(dialog.hWnd, id);
+    if (control == nullptr) return 0;
+    return SendMessageA(control, message, wParam, lParam);
+}
+
+}  // namespace velmora

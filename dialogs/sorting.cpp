@@ -1,0 +1,144 @@
+// Sorting a list view by a column: the header's direction arrow, then the
+// items of an ordinary list view by their texts or the row order of a
+// virtual list view by the bound data.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/column_types.h"
+#include "dialogs/dialog_internal.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/list_sort.h"
+
+namespace velmora {
+namespace {
+
+constexpr UINT kSavedStateMask = 0xFF0F;  // selection, focus, cut, drop, overlay, state image
+constexpr int kCellTextLength = 260;
+
+struct SortColumn {
+    int32_t key = 0;  // the header lParam: type code and byte offset
+    int32_t sign = 0; // +1 or -1; 0 when the header has no such column
+};
+
+// Flips the clicked column's arrow, clears the others' and returns the
+// column's sort key and direction.
+SortColumn MarkSortColumn(HWND listView, int32_t column) {
+    SortColumn sort;
+    HWND header = GetDlgItem(listView, 0);
+    if (header == nullptr) return sort;
+    const auto count = SendMessageA(header, HDM_GETITEMCOUNT, 0, 0);
+    for (LRESULT h = 0; h < count; ++h) {
+        HDITEMA item{};
+        item.mask = HDI_FORMAT | HDI_LPARAM | HDI_IMAGE;
+        SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(h), reinterpret_cast<LPARAM>(&item));
+        const int direction = item.iImage & 1;
+        if (h == column - 1) {
+            const int flipped = 1 - direction;
+            item.iImage = flipped;
+            item.fmt |= HDF_IMAGE | HDF_BITMAP_ON_RIGHT | HDF_STRING;
+            sort.key = static_cast<int32_t>(item.lParam);
+            sort.sign = 1 - 2 * flipped;
+        } else {
+            item.iImage = direction;
+            item.fmt &= ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+        }
+        SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(h), reinterpret_cast<LPARAM>(&item));
+    }
+    return sort;
+}
+
+struct TextSortContext {
+    HWND listView;
+    int subItem;
+    int32_t type;
+    int32_t sign;
+};
+
+std::string CellText(HWND listView, WPARAM row, int subItem) {
+    char buffer[kCellTextLength] = {};
+    LVITEMA item{};
+    item.iSubItem = subItem;
+    item.pszText = buffer;
+    item.cchTextMax = kCellTextLength;
+    SendMessageA(listView, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+int CALLBACK CompareRowsByText(LPARAM first, LPARAM second, LPARAM context) {
+    const auto& sort = *reinterpret_cast<const TextSortContext*>(context);
+    const std::string a = CellText(sort.listView, static_cast<WPARAM>(first), sort.subItem);
+    const std::string b = CellText(sort.listView, static_cast<WPARAM>(second), sort.subItem);
+    return CompareCellTexts(sort.type, a, b) * sort.sign;
+}
+
+// Bytes that a value of this sort type takes in a row.
+int32_t ValueBytes(int32_t type) {
+    switch (type) {
+        case SORT_INT1: return 1;
+        case SORT_INT2: return 2;
+        case SORT_INT4: return 4;
+        case SORT_INT8: return 8;
+        case SORT_REAL4: return 4;
+        case SORT_REAL8: return 8;
+        case SORT_DATETIME: return 16;
+        default: return type > 0 ? type : 0;
+    }
+}
+
+void SortVirtualListView(HWND listView, int32_t type, int32_t offset, int32_t sign) {
+    ListViewData* data = ListViewDataOf(listView);
+    if (data == nullptr || data->rows == nullptr || data->rowSize <= 0) return;
+    const int32_t bytes = ValueBytes(type);
+    if (offset < 0 || offset + bytes > data->rowSize) return;
+    const auto count = static_cast<int32_t>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    if (count <= 0) return;
+
+    // Row states travel with their items.
+    std::vector<UINT> stateOfItem(static_cast<std::size_t>(count) + 1, 0);
+    for (int32_t r = 0; r < count; ++r) {
+        const int32_t item = static_cast<std::size_t>(r) < data->rowOrder.size() ? data->rowOrder[r] : r + 1;
+        if (item >= 1 && item <= count)
+            stateOfItem[static_cast<std::size_t>(item)] =
+                static_cast<UINT>(SendMessageA(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(r), kSavedStateMask));
+    }
+
+    const unsigned char* rows = data->rows;
+    const auto rowSize = static_cast<std::size_t>(data->rowSize);
+    const auto valueOf = [&](int32_t item) { return rows + static_cast<std::size_t>(item - 1) * rowSize + offset; };
+    data->rowOrder = MergeSortItems(count, [&](int32_t a, int32_t b) {
+        return CompareBoundValues(type, valueOf(a), valueOf(b)) * sign;
+    });
+
+    for (int32_t r = 0; r < count; ++r) {
+        LVITEMA state{};
+        state.stateMask = kSavedStateMask;
+        state.state = stateOfItem[static_cast<std::size_t>(data->rowOrder[static_cast<std::size_t>(r)])];
+        SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&state));
+    }
+    SendMessageA(listView, LVM_REDRAWITEMS, 0, count - 1);
+}
+
+}  // namespace
+
+void SortListViewByColumn(DIALOG& dialog, int32_t id, int32_t column) {
+    if (dialog.hWnd == nullptr) return;
+    HWND listView = GetDlgItem(dialog.hWnd, id);
+    if (listView == nullptr) return;
+    const SortColumn sort = MarkSortColumn(listView, column);
+    if (sort.sign == 0) return;
+    const int32_t type = SortKeyType(sort.key);
+    const int32_t offset = SortKeyOffset(sort.key);
+
+    if (IsVirtualListView(listView)) {
+        SortVirtualListView(listView, type, offset, sort.sign);
+        return;
+    }
+    TextSortContext context{listView, static_cast<int>(column - 1), type, sort.sign};
+    SendMessageA(listView, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context),
+                 reinterpret_cast<LPARAM>(&CompareRowsByText));
+}
+
+}  // namespace velmora
