@@ -79,8 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     genhand::GenerationResult out;
     Check(genhand::GenerateTexts(in, out), "every catalogue entry generates");
     const std::string_view box = out.routineBox;
-    Check(box.substr(0, separator.size()) == separator, "routine box starts with the separator");
-    const std::string_view routine = box.substr(separator.size());
+    const std::string_view shown = std::string_view(separator).substr(0, separator.find('\0'));
+    Check(box.substr(0, shown.size()) == shown, "routine box starts with the separator");
+    const std::string_view routine = box.substr(shown.size());
     Check(routine.size() >= 2 && routine.substr(routine.size() - 2) == "\r\n", "routine ends with CR LF");
     Check(routine.size() < 1024, "routine fits the 1024-character buffer");
     // The routine's last word (after its last blank) is the name its END

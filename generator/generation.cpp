@@ -8,7 +8,10 @@ namespace genhand {
 bool GenerateTexts(const GenerationInputs& inputs, GenerationResult& result) {
     const CatalogueEntry* entry = EntryByTemplateId(inputs.expansion.templateId);
     if (entry == nullptr) return false;
-    result.routineBox.assign(inputs.separator);
+    // The box takes its text as a C string: a separator file with a NUL byte
+    // shows only what comes before it.
+    const std::string_view separator = inputs.separator.substr(0, inputs.separator.find('\0'));
+    result.routineBox.assign(separator);
     const std::size_t routineStart = result.routineBox.size();
     ExpandTemplateInto(inputs.expansion, result.routineBox);
     const std::string_view routine =

@@ -14,7 +14,7 @@ struct GenerationInputs {
 };
 
 struct GenerationResult {
-    std::string routineBox;  // separator immediately followed by the routine
+    std::string routineBox;  // separator (up to any NUL) immediately followed by the routine
     std::string statement;   // the set-handler statement
 };
 

@@ -85,6 +85,12 @@ TEST(Generation, RoutineBoxIsSeparatorThenRoutine) {
     EXPECT_EQ(out.statement, "bSt = VSetHandler(VW_FRAME, WM_PAINT, VW_FRAME_OnPaint)");
     EXPECT_NE(out.routineBox.find("_OnPaint(vWnd, vDC"), std::string::npos);
 
+    // A NUL in a separator file ends what the box shows of it.
+    const std::string withNul("!--\0hidden\r\n", 12);
+    in.separator = withNul;
+    ASSERT_TRUE(GenerateTexts(in, out));
+    EXPECT_EQ(out.routineBox.rfind("!--LOGICAL FUNCTION VW_FRAME_OnPaint(", 0), 0u);
+
     in.expansion.templateId = 499;
     EXPECT_FALSE(GenerateTexts(in, out));
     EXPECT_EQ(out.statement, "bSt = VSetHandler(VW_FRAME, WM_PAINT, VW_FRAME_OnPaint)");
