@@ -28,6 +28,13 @@ constexpr int32_t KIND_STATUSBAR = 16;
 constexpr int32_t KIND_LISTVIEW = 17;
 constexpr int32_t KIND_DIALOG = 20;
 
+// Groups of kinds that the set and get routines treat alike.
+constexpr bool IsRadioKind(int32_t kind) { return kind == KIND_RADIOBUTTON || kind == KIND_MANUALRADIO; }
+constexpr bool IsButtonKind(int32_t kind) {
+    return kind == KIND_PUSHBUTTON || kind == KIND_CHECKBOX || IsRadioKind(kind);
+}
+constexpr bool IsComboKind(int32_t kind) { return kind == KIND_DROPDOWNLIST || kind == KIND_COMBOBOX; }
+
 // Attribute indexes. Zero and positive values are list items counted from 1.
 constexpr int32_t ATTR_TEXT = -2;
 constexpr int32_t ATTR_ENABLED = -3;

@@ -24,12 +24,6 @@ constexpr int32_t kSpinnerHalfMax = 65535;
 constexpr int kBoldWeight = FW_BOLD;
 constexpr int kNormalWeight = FW_NORMAL;
 
-bool IsButtonKind(int32_t kind) {
-    return kind == KIND_PUSHBUTTON || kind == KIND_CHECKBOX || kind == KIND_RADIOBUTTON ||
-           kind == KIND_MANUALRADIO;
-}
-bool IsRadioKind(int32_t kind) { return kind == KIND_RADIOBUTTON || kind == KIND_MANUALRADIO; }
-bool IsComboKind(int32_t kind) { return kind == KIND_DROPDOWNLIST || kind == KIND_COMBOBOX; }
 bool IsMultipleSelection(LONG style) { return (style & LBS_MULTIPLESEL) != 0; }
 
 LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {

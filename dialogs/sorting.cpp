@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -50,13 +51,6 @@ SortColumn MarkSortColumn(HWND listView, int32_t column) {
     return sort;
 }
 
-struct TextSortContext {
-    HWND listView;
-    int subItem;
-    int32_t type;
-    int32_t sign;
-};
-
 std::string CellText(HWND listView, WPARAM row, int subItem) {
     char buffer[kCellTextLength] = {};
     LVITEMA item{};
@@ -67,11 +61,60 @@ std::string CellText(HWND listView, WPARAM row, int subItem) {
     return buffer;
 }
 
-int CALLBACK CompareRowsByText(LPARAM first, LPARAM second, LPARAM context) {
+// The sort reads each cell once, before the list view starts moving items,
+// and finds it again by the item data, which every item of an ordinary list
+// view holds as its item number minus 1.
+struct TextSortContext {
+    std::map<LPARAM, std::string> textOfItem;
+    int32_t type = 0;
+    int32_t sign = 0;
+};
+
+int CALLBACK CompareItemsByText(LPARAM first, LPARAM second, LPARAM context) {
     const auto& sort = *reinterpret_cast<const TextSortContext*>(context);
+    const auto a = sort.textOfItem.find(first);
+    const auto b = sort.textOfItem.find(second);
+    if (a == sort.textOfItem.end() || b == sort.textOfItem.end()) return 0;
+    return CompareCellTexts(sort.type, a->second, b->second) * sort.sign;
+}
+
+// Items whose item data is not unique cannot be found again by it; they are
+// compared by their positions instead, as the list view hands them out.
+struct PositionSortContext {
+    HWND listView;
+    int subItem;
+    int32_t type;
+    int32_t sign;
+};
+
+int CALLBACK CompareRowsByText(LPARAM first, LPARAM second, LPARAM context) {
+    const auto& sort = *reinterpret_cast<const PositionSortContext*>(context);
     const std::string a = CellText(sort.listView, static_cast<WPARAM>(first), sort.subItem);
     const std::string b = CellText(sort.listView, static_cast<WPARAM>(second), sort.subItem);
     return CompareCellTexts(sort.type, a, b) * sort.sign;
+}
+
+void SortOrdinaryListView(HWND listView, int subItem, int32_t type, int32_t sign) {
+    TextSortContext context;
+    context.type = type;
+    context.sign = sign;
+    const auto count = SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0);
+    bool unique = true;
+    for (LRESULT row = 0; row < count && unique; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = static_cast<int>(row);
+        SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        unique = context.textOfItem.emplace(item.lParam, CellText(listView, static_cast<WPARAM>(row), subItem)).second;
+    }
+    if (unique) {
+        SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
+                     reinterpret_cast<LPARAM>(&CompareItemsByText));
+        return;
+    }
+    PositionSortContext byPosition{listView, subItem, type, sign};
+    SendMessageA(listView, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&byPosition),
+                 reinterpret_cast<LPARAM>(&CompareRowsByText));
 }
 
 // Bytes that a value of this sort type takes in a row.
@@ -136,9 +179,7 @@ void SortListViewByColumn(DIALOG& dialog, int32_t id, int32_t column) {
         SortVirtualListView(listView, type, offset, sort.sign);
         return;
     }
-    TextSortContext context{listView, static_cast<int>(column - 1), type, sort.sign};
-    SendMessageA(listView, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context),
-                 reinterpret_cast<LPARAM>(&CompareRowsByText));
+    SortOrdinaryListView(listView, static_cast<int>(column - 1), type, sort.sign);
 }
 
 }  // namespace velmora
