@@ -67,7 +67,7 @@ void DetachTableProperties(DIALOG& dialog) {
     dialog.controls.shrink_to_fit();
 }
 
-void BuildControlTable(DIALOG& dialog) {
+void FillControlTable(DIALOG& dialog) {
     const std::vector<HWND> windows = Descendants(dialog.hWnd);
     const auto withId = [](HWND w) { return ControlId(w) > 0; };
 
@@ -245,7 +245,7 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
     }
     dialog.hWnd = hWnd;
 
-    BuildControlTable(dialog);
+    FillControlTable(dialog);
     ApplyDialogInit(dialog, module, templateId);
 
     ControlEntry& self = dialog.controls[0];
@@ -254,6 +254,16 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
 
     if ((GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0) SetWindowLongPtrA(hWnd, GWLP_ID, templateId);
     return true;
+}
+
+void BuildControlTable(V_WINDOW& window) {
+    DetachTableProperties(window);
+    window.nControls = 0;
+    if (window.hWnd == nullptr || !IsWindow(window.hWnd)) return;
+    FillControlTable(window);
+    ControlEntry& self = window.controls[0];
+    SetPropA(window.hWnd, kControlProperty, &self);
+    InitEntry(self, window.hWnd, KIND_DIALOG, GetParent(window.hWnd));
 }
 
 bool DlgCreateFrame(int32_t templateId, V_MENU* menu, std::optional<int32_t> iconId) {

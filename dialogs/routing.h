@@ -24,4 +24,9 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
 // destroys them, and empties the table.
 void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren = true);
 
+// Builds the control table of an existing window's descendants, as dialog
+// creation does (entry 0 describes the window itself), so that the controls
+// of an attached window can have callbacks. Any earlier table is replaced.
+void BuildControlTable(V_WINDOW& window);
+
 }  // namespace velmora

@@ -387,6 +387,32 @@ TEST_F(DialogLifetime, DestroyRunsTheDestroyRoutineAndFreesEverything) {
     EXPECT_EQ(Calls()[0].event, EVT_DESTROY);
 }
 
+TEST_F(DialogLifetime, AttachedWindowsGetATableForCallbacks) {
+    HWND frame = CreateWindowExA(0, "Static", "plain", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                 nullptr, nullptr);
+    HWND button = CreateWindowExA(0, "Button", "Go", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, frame,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(10)), nullptr, nullptr);
+    ASSERT_NE(button, nullptr);
+    V_WINDOW* record = nullptr;
+    ASSERT_TRUE(WindowAttach(frame, record));
+    BuildControlTable(*record);
+    ASSERT_EQ(record->nControls, 1);
+    EXPECT_EQ(ControlEntryOf(frame), &record->controls[0]);
+    EXPECT_EQ(ControlEntryOf(button)->kind, KIND_PUSHBUTTON);
+
+    ASSERT_TRUE(DlgSetSub(*record, 10, RecordCall));
+    SendMessageA(button, BM_CLICK, 0, 0);
+    PumpMessages();
+    ASSERT_EQ(Calls().size(), 1u);
+    EXPECT_EQ(Calls()[0].id, 10);
+    EXPECT_EQ(Calls()[0].event, EVT_CLICKED);
+
+    ReleaseControlTable(*record, false);
+    EXPECT_EQ(ControlEntryOf(button), nullptr);
+    EXPECT_TRUE(WindowDetach(record));
+    DestroyWindow(frame);
+}
+
 TEST_F(DialogLifetime, SendMessageGoesToTheControl) {
     ASSERT_TRUE(DlgCreate(IDD_ALL, dialog));
     EXPECT_EQ(DlgSendMessage(dialog, IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Three")), 2);
