@@ -203,9 +203,12 @@ int32_t RunModalLoop(HWND dialog) {
             if (IsRunning(reinterpret_cast<HWND>(msg.lParam))) keptEndMessages.push_back(msg);
             continue;
         }
-        if (ActiveWindowIsControlParent() && IsDialogMessageA(dialog, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (!ActiveWindowIsControlParent() || !IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        // A dialog destroyed during its run can never be ended.
+        if (!IsWindow(dialog)) break;
     }
     for (const MSG& kept : keptEndMessages) PostMessageA(kept.hwnd, kept.message, kept.wParam, kept.lParam);
     return result;

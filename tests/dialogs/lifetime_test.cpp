@@ -89,11 +89,12 @@ TEST_F(DialogLifetime, DialogInitFillsListsAndSkipsTheRest) {
     ASSERT_EQ(SendMessageA(drop, CB_GETCOUNT, 0, 0), 2);
     SendMessageA(drop, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Beta");
-    HWND list = GetDlgItem(dialog.hWnd, IDC_LIST);
-    ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2);  // "One", "Two"; the 0x1234 record is skipped
-    SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    // "One", "Two"; the record with another message is skipped.
+    ASSERT_EQ(DlgSendMessage(dialog, IDC_LIST, LB_GETCOUNT), 2);
+    DlgSendMessage(dialog, IDC_LIST, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Two");
-    EXPECT_EQ(SendMessageA(GetDlgItem(dialog.hWnd, IDC_COMBO), CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(DlgSendMessage(dialog, IDC_COMBO, CB_GETCOUNT), 1);
+    EXPECT_EQ(DlgSendMessage(dialog, 4242, CB_GETCOUNT), 0);
     EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(dialog.hWnd, IDC_EDIT)), 0);
 }
 
@@ -207,37 +208,27 @@ protected:
 };
 
 DIALOG* g_ending = nullptr;
-void EndWithSeven(V_WINDOW&, int32_t, int32_t) { DlgEnd(*g_ending, 7); }
+HWND g_owner = nullptr;
+BOOL g_ownerEnabledDuringRun = TRUE;
+void EndWithSeven(V_WINDOW&, int32_t, int32_t) {
+    g_ownerEnabledDuringRun = IsWindowEnabled(g_owner);
+    DlgEnd(*g_ending, 7);
+}
 
 TEST_F(ModalRun, EndFromACallbackReturnsItsValueAndRestores) {
     ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
     ShowWindow(other.hWnd, SW_SHOW);
     g_ending = &dialog;
+    g_owner = other.hWnd;
     ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, EndWithSeven));
     PostMessageA(GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON), BM_CLICK, 0, 0);
 
     EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 7);
+    EXPECT_FALSE(g_ownerEnabledDuringRun);
     EXPECT_FALSE(IsWindowVisible(dialog.hWnd));
     EXPECT_TRUE(IsWindowEnabled(other.hWnd));
     EXPECT_EQ(GetActiveWindow(), other.hWnd);
     EXPECT_EQ(GetAncestor(dialog.hWnd, GA_PARENT), other.hWnd);
-}
-
-TEST_F(ModalRun, OwnerIsDisabledDuringTheRun) {
-    ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
-    ShowWindow(other.hWnd, SW_SHOW);
-    static HWND owner;
-    static BOOL enabledDuringRun;
-    owner = other.hWnd;
-    g_ending = &dialog;
-    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, int32_t, int32_t) {
-        enabledDuringRun = IsWindowEnabled(owner);
-        DlgEnd(*g_ending, 1);
-    }));
-    PostMessageA(GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON), BM_CLICK, 0, 0);
-    EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 1);
-    EXPECT_FALSE(enabledDuringRun);
-    EXPECT_TRUE(IsWindowEnabled(owner));
 }
 
 TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
@@ -329,6 +320,14 @@ TEST_F(ModalRun, EndMessagesForDialogsNotRunningAreDropped) {
     EXPECT_FALSE(PeekMessageA(&left, nullptr, DLG_END_MESSAGE, DLG_END_MESSAGE, PM_REMOVE));
 }
 
+TEST_F(ModalRun, DestroyingTheDialogEndsItsRun) {
+    g_ending = &dialog;
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, int32_t, int32_t) { DlgDestroy(*g_ending); }));
+    PostMessageA(GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(DlgRunModal(dialog), -1);
+    EXPECT_EQ(dialog.hWnd, nullptr);
+}
+
 TEST_F(ModalRun, RecordsWithoutAWindow) {
     DIALOG none;
     EXPECT_EQ(DlgRunModal(none), -1);
@@ -411,13 +410,6 @@ TEST_F(DialogLifetime, AttachedWindowsGetATableForCallbacks) {
     EXPECT_EQ(ControlEntryOf(button), nullptr);
     EXPECT_TRUE(WindowDetach(record));
     DestroyWindow(frame);
-}
-
-TEST_F(DialogLifetime, SendMessageGoesToTheControl) {
-    ASSERT_TRUE(DlgCreate(IDD_ALL, dialog));
-    EXPECT_EQ(DlgSendMessage(dialog, IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Three")), 2);
-    EXPECT_EQ(DlgSendMessage(dialog, IDC_LIST, LB_GETCOUNT), 3);
-    EXPECT_EQ(DlgSendMessage(dialog, 4242, LB_GETCOUNT), 0);
 }
 
 }  // namespace
