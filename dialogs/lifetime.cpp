@@ -59,9 +59,14 @@ void InitEntry(ControlEntry& entry, HWND hWnd, int32_t kind, HWND parent) {
 // pointing into freed storage.
 void DetachTableProperties(DIALOG& dialog) {
     for (ControlEntry& entry : dialog.controls) {
-        if (entry.hWnd != nullptr && IsWindow(entry.hWnd) &&
-            GetPropA(entry.hWnd, kControlProperty) == &entry)
-            RemovePropA(entry.hWnd, kControlProperty);
+        if (entry.hWnd == nullptr || !IsWindow(entry.hWnd) || GetPropA(entry.hWnd, kControlProperty) != &entry)
+            continue;
+        RemovePropA(entry.hWnd, kControlProperty);
+        // No table reaches this list view any more.
+        if (entry.kind == KIND_LISTVIEW) {
+            delete ListViewDataOf(entry.hWnd);
+            RemovePropA(entry.hWnd, kListViewDataProperty);
+        }
     }
     dialog.controls.clear();
     dialog.controls.shrink_to_fit();
