@@ -82,7 +82,8 @@ private:
 // Dispatches whatever is queued for this thread.
 inline void PumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    constexpr int kLimit = 1000;  // a test must not hang on a message storm
+    for (int i = 0; i < kLimit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
         if (message.message == WM_QUIT) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
