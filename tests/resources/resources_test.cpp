@@ -41,14 +41,6 @@ TEST(StringTable, HoldsEveryCatalogueNameAndTemplateByteForByte) {
     }
 }
 
-TEST(StringTable, TemplatesEndTheirLinesInCrLf) {
-    const std::string text = LoadString(505);
-    ASSERT_GE(text.size(), 2u);
-    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(text.begin(), text.end(), '\r'));
-    EXPECT_EQ(text.find("\\r"), std::string::npos);
-}
-
 TEST(StringTable, EndsAfterTheLastEntry) {
     char buffer[40];
     for (UINT id : {0u, 65u, 500u, 565u}) {
@@ -357,24 +349,6 @@ TEST_F(CreatedDialogs, SpinnerTakesTheIndentBoxAsItsBuddyAndWritesIntoIt) {
     SendMessageA(spinner, UDM_SETRANGE32, 0, 6);
     SendMessageA(spinner, UDM_SETPOS32, 0, 4);
     EXPECT_EQ(WindowText(indent), "4");
-}
-
-TEST_F(CreatedDialogs, PanelFillsTheFrameAboveTheButtons) {
-    RECT panel = {0, 0, 327, 232};
-    RECT frame = {0, 0, 332, 253};
-    MapDialogRect(panel_, &panel);
-    MapDialogRect(frame_, &frame);
-    RECT client;
-    GetClientRect(frame_, &client);
-    EXPECT_EQ(client.right, frame.right);
-    EXPECT_EQ(client.bottom, frame.bottom);
-    RECT placed;
-    GetWindowRect(panel_, &placed);
-    MapWindowPoints(nullptr, frame_, reinterpret_cast<POINT*>(&placed), 2);
-    EXPECT_EQ(placed.left, 0);
-    EXPECT_EQ(placed.top, 0);
-    EXPECT_EQ(placed.right - placed.left, panel.right);
-    EXPECT_EQ(placed.bottom - placed.top, panel.bottom);
 }
 
 // ------------------------------------------------------------------ icons

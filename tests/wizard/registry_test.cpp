@@ -316,19 +316,5 @@ TEST_F(RegistryTest, RawReadTakesAnyTypeUpToTheGivenSize) {
     EXPECT_EQ(out, number);
 }
 
-TEST(RegistryKeyOwner, ClosesOnDestructionAndMoves) {
-    RegistryKey outer;
-    {
-        RegistryKey inner(RegistryOpenKey(HKEY_CURRENT_USER, "Software"));
-        ASSERT_TRUE(inner);
-        outer = std::move(inner);
-        EXPECT_FALSE(inner);
-    }
-    ASSERT_TRUE(outer);
-    HKEY sub = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(outer.get(), "", 0, KEY_READ, &sub), ERROR_SUCCESS);
-    RegCloseKey(sub);
-}
-
 }  // namespace
 }  // namespace genhand
