@@ -7,14 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "generator/separator.h"
+
 namespace genhand {
 
 constexpr char kSettingsSubKey[] = "Software\\Velmora\\Genhand\\1.0";
 
-// Declared lengths of the text settings; each is stored at its full length,
+// Declared length of the window-name setting (the separator directory and
+// file lengths come with the separator); texts are stored at their full length,
 // blank-padded, with a NUL after it.
-constexpr std::size_t kSeparatorDirLength = 256;
-constexpr std::size_t kSeparatorFileLength = 64;
 constexpr std::size_t kVWindowLength = 40;
 
 // Separator styles: positions in the separator combo box, counted from 1.

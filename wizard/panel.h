@@ -1,0 +1,38 @@
+// The wizard's window: the frame (template 101) and the panel (template 102),
+// their control ids, and the state that the commands share.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "framework/window_record.h"
+#include "resource.h"
+#include "wizard/settings.h"
+
+namespace genhand::wizard {
+
+// Template, control, icon and help ids are those of resources/resource.h,
+// which the resource script shares.
+
+// The panel's record and the settings, shared by the main routine and the
+// commands for the whole run.
+velmora::DIALOG& Panel();
+Settings& CurrentSettings();
+
+// Control callbacks.
+void Generate(velmora::DIALOG& panel, int32_t id, int32_t event);
+void ChooseSeparatorFile(velmora::DIALOG& panel, int32_t id, int32_t event);
+void CloseCommand(velmora::DIALOG& frame, int32_t id, int32_t event);
+void HelpCommand(velmora::DIALOG& frame, int32_t id, int32_t event);
+void CopyCommand(velmora::DIALOG& panel, int32_t id, int32_t event);
+
+// Splits a chosen path at the backslash in front of the file name and takes
+// each part over unless it is shorter than 2 characters; the directory is
+// cut to 256 characters, the name to 64.
+void TakeOverSeparatorPath(const std::string& path, std::string& directory, std::string& file);
+
+// "Velmora.chm" in the directory of `modulePath` (everything up to and
+// including its last backslash; nothing when there is none).
+std::string HelpFileFor(const std::string& modulePath);
+
+}  // namespace genhand::wizard
