@@ -1,8 +1,25 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the main job: genhand writes an example handler.
+# Sets up, builds and runs the main job: the Velmora Wizard under Wine on
+# this display. Without a display it says so and shows genhand instead.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 ./scripts/setup.sh
-./scripts/build.sh native
-./build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE
+
+# The product is 32-bit; machines that cannot run 32-bit code use win64.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  tree=win32 loader=/usr/lib/wine/wine
+else
+  tree=win64 loader=/usr/lib/wine/wine64
+fi
+./scripts/build.sh native "$tree"
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "run.sh: there is no display (DISPLAY is not set), so the wizard cannot be shown."
+  echo "The same generator is on the command line: build/native/genhand --help. For example:"
+  echo "  build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE"
+  echo
+  exec ./build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE
+fi
+./scripts/wine-prefix.sh
+exec ./scripts/wine-run.sh "$loader" "build/$tree/Genhand.exe"
