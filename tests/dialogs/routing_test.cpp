@@ -511,6 +511,42 @@ TEST_F(VirtualListView, SortsTheRowOrderAndKeepsSelections) {
     EXPECT_EQ(cursor, 3);
 }
 
+TEST_F(Routing, DatesAndImageNumbersOfBoundRows) {
+    struct Dated {
+        SYSTEMTIME when;
+        int32_t image;
+    } rows[2] = {};
+    rows[0].when.wYear = 2026;
+    rows[0].when.wMonth = 12;
+    rows[0].when.wDay = 7;
+    rows[0].image = 3;
+    rows[1].when.wHour = 13;
+    rows[1].when.wMinute = 5;
+    HWND lv = Item(IDC_VLISTVIEW);
+    ASSERT_TRUE(DlgSetString(dialog, IDC_VLISTVIEW, "(t,+)", ATTR_COLUMNTYPES));
+    ASSERT_TRUE(DlgSetInteger(dialog, IDC_VLISTVIEW, sizeof(Dated), ATTR_ROWSIZE));
+    ASSERT_TRUE(BindListViewRows(lv, rows));
+    ASSERT_TRUE(DlgSetInteger(dialog, IDC_VLISTVIEW, 2, ATTR_ITEMCOUNT));
+
+    char date[64] = {}, clock[64] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &rows[0].when, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &rows[1].when, nullptr, clock, sizeof clock);
+    ASSERT_NE(date[0], '\0');
+    ASSERT_NE(clock[0], '\0');
+    char text[64] = {};
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ASSERT_TRUE(SendMessageA(lv, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_STREQ(text, date);  // a date without a time
+    EXPECT_EQ(item.iImage, 2);
+    item.iItem = 1;
+    ASSERT_TRUE(SendMessageA(lv, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_STREQ(text, clock);  // a time without a date
+    EXPECT_EQ(item.iImage, -1);
+}
+
 TEST_F(VirtualListView, DisplayRoutineTakesOverTheDisplay) {
     ASSERT_TRUE(DlgSetSub(dialog, IDC_VLISTVIEW, FillDisplay));
     EXPECT_EQ(Column(IDC_VLISTVIEW, 0), (Strings{"own", "own", "own", "own", "own"}));
