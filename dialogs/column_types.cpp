@@ -9,6 +9,7 @@ namespace velmora {
 namespace {
 
 constexpr int32_t kDefaultDecimalsFixed = 2;
+constexpr int32_t kMaxRowBytes = 0x7FFF;
 constexpr int32_t kDefaultDecimalsExponent = 4;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -98,6 +99,8 @@ RowLayout ParseColumnTypes(std::string_view types) {
         }
         if (!DescribeLetter(d)) break;
         if (pos < types.size() && types[pos] != ',' && types[pos] != ')') break;
+        // Header sort keys hold offsets in 16 bits: a row ends there.
+        if (offset + d.size > kMaxRowBytes) break;
         d.offset = offset;
         if (d.letter == '+') layout.imageOffset = offset;
         offset += d.size;

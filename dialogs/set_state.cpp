@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <new>
 #include <numeric>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
@@ -189,11 +192,18 @@ bool SetItemCount(const Target& target, int32_t v) {
         }
         case KIND_LISTVIEW: {
             if ((target.style & LVS_OWNERDATA) == 0 || v < 0) return false;
-            Send(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(v), 0);
-            if (ListViewData* data = ListViewDataOf(hWnd)) {
-                data->rowOrder.assign(static_cast<std::size_t>(v), 0);
-                std::iota(data->rowOrder.begin(), data->rowOrder.end(), 1);
+            ListViewData* data = ListViewDataOf(hWnd);
+            std::vector<int32_t> order;
+            if (data != nullptr) {
+                try {
+                    order.resize(static_cast<std::size_t>(v));
+                } catch (const std::bad_alloc&) {
+                    return false;  // a count far beyond what memory holds
+                }
+                std::iota(order.begin(), order.end(), 1);
             }
+            Send(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(v), 0);
+            if (data != nullptr) data->rowOrder = std::move(order);
             return true;
         }
         default:

@@ -37,6 +37,9 @@ TEST(ColumnTypes, MalformedListsKeepWhatCameBefore) {
     EXPECT_EQ(ParseColumnTypes("(i4,a2z,i)").descriptors.size(), 1u);  // junk after a descriptor
     EXPECT_EQ(ParseColumnTypes("(i4,a2").descriptors.size(), 2u);      // missing ")"
     EXPECT_EQ(ParseColumnTypes("(i4)a2").descriptors.size(), 1u);      // stops at ")"
+    // Offsets must fit the 16 bits of a header sort key.
+    EXPECT_EQ(ParseColumnTypes("(a30000,a2767,i)").descriptors.size(), 2u);
+    EXPECT_EQ(ParseColumnTypes("(a99999,k)").descriptors.size(), 1u);  // counts stop at 32767
 }
 
 TEST(ColumnTypes, SortKeyPacksTypeAndOffset) {
