@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "dialogs/routing.h"
 #include "framework/framework.h"
 
 namespace velmora {
@@ -126,6 +127,7 @@ bool WindowDetach(V_WINDOW*& record) {
         window.defProc == DEFPROC_FRAMEWORK) {
         return false;
     }
+    ReleaseControlTable(window, false);
     WindowUnbind(window);
     SetWindowLongPtrA(window.hWnd, GWLP_WNDPROC, window.defProc);
     window.defProc = DEFPROC_NONE;

@@ -109,6 +109,15 @@ TEST_F(WindowProcTest, CommandResultIsChosenByTheSubroutineAndThenReset) {
     EXPECT_EQ(commandCalls.back().code, 1);
 }
 
+TEST_F(WindowProcTest, EmptyRegistrationsAreNeverCalled) {
+    V_WINDOW record;
+    ScopedWindow window(record);
+    ASSERT_TRUE(VSetCommand(record, 12, nullptr));
+    ASSERT_TRUE(VSetHandler(record, WM_USER + 9, MessageHandler{HandlerForm::Generic, nullptr}));
+    EXPECT_EQ(SendMessageA(window.get(), WM_COMMAND, MAKEWPARAM(12, 0), 0), 1);
+    EXPECT_EQ(SendMessageA(window.get(), WM_USER + 9, 0, 0), 0);
+}
+
 TEST_F(WindowProcTest, ControlCommandGoesToTheFrameworkWindowThatOwnsTheControl) {
     V_WINDOW outer;
     ScopedWindow window(outer);
