@@ -116,6 +116,9 @@ bool WindowAttach(HWND hWnd, V_WINDOW*& record) {
         RemovePropA(hWnd, kRecordProperty);
         return false;
     }
+    // The window's controls get a table of their own, so that they can have
+    // callbacks like the controls of a dialog.
+    BuildControlTable(*fresh);
     record = fresh.release();
     return true;
 }

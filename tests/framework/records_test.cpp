@@ -249,6 +249,25 @@ TEST(AttachTest, AttachSubclassesAndDetachRestores) {
     DestroyWindow(edit);
 }
 
+TEST(AttachTest, ChildrenOfAnAttachedWindowGetControlEntries) {
+    test::StartFramework();
+    HWND panel = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                 nullptr, nullptr);
+    HWND button = CreateWindowExA(0, "Button", "", WS_CHILD | BS_PUSHBUTTON, 0, 0, 50, 20,
+                                  panel, reinterpret_cast<HMENU>(5), nullptr, nullptr);
+    V_WINDOW* record = nullptr;
+    ASSERT_TRUE(WindowAttach(panel, record));
+    EXPECT_EQ(record->nControls, 1);
+    ControlEntry* entry = ControlEntryOf(button);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->hWnd, button);
+    EXPECT_NE(ControlEntryOf(panel), nullptr);
+    ASSERT_TRUE(WindowDetach(record));
+    EXPECT_EQ(ControlEntryOf(button), nullptr);
+    EXPECT_EQ(ControlEntryOf(panel), nullptr);
+    DestroyWindow(panel);
+}
+
 TEST(AttachTest, BadInputIsRefused) {
     V_WINDOW* record = nullptr;
     EXPECT_FALSE(WindowAttach(nullptr, record));
