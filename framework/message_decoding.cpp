@@ -228,8 +228,10 @@ LRESULT Decode(const MessageHandler& handler, V_WINDOW& vWnd, UINT message, WPAR
 
 }  // namespace
 
-LRESULT CallMessageHandler(const MessageHandler& handler, V_WINDOW& vWnd, UINT message,
+LRESULT CallMessageHandler(const MessageHandler& registered, V_WINDOW& vWnd, UINT message,
                            WPARAM wParam, LPARAM lParam) {
+    // A copy: the decoding may send messages whose handlers change the table.
+    const MessageHandler handler = registered;
     LRESULT result = 0;
     if (handler.routine != nullptr) {
         if (FormFitsMessage(handler.form, message)) {

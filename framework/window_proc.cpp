@@ -1,8 +1,6 @@
 // WindowProc: the one window procedure of the framework (class procedure of
 // "VWndClass", dialog procedure of the dialog module's dialogs, and subclass
 // procedure of attached windows).
-#include <cstdlib>
-
 #include "dialogs/constants.h"
 #include "dialogs/routing.h"
 #include "framework/framework.h"
