@@ -89,24 +89,21 @@ bool SaveScreenshot(HWND window, const std::string& path) {
 
 // The edit box of the open-file dialog's "File name:" field, wherever the
 // dialog nests it (a ComboBoxEx with a combo box inside, or a plain edit).
+BOOL CALLBACK FindFileNameBox(HWND child, LPARAM found) {
+    char cls[16] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    const int id = GetDlgCtrlID(child);
+    if (lstrcmpiA(cls, "Edit") == 0 && (id == 0x47C || id == 0x480)) {
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FileNameBox(HWND dialog) {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM data) -> BOOL {
-            char cls[16] = {};
-            GetClassNameA(child, cls, sizeof cls);
-            const int id = GetDlgCtrlID(child);
-            if (lstrcmpiA(cls, "Edit") == 0 && (id == 0x47C || id == 0x480)) {
-                reinterpret_cast<Search*>(data)->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumChildWindows(dialog, FindFileNameBox, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 void DeleteSettings() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
