@@ -15,7 +15,7 @@
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/font_spec.h"
+#include "dialogs/font_description.h"
 #include "dialogs/text_field.h"
 #include "framework/gdi.h"
 
@@ -60,10 +60,10 @@ int32_t DefaultStringIndex(int32_t kind) {
 
 bool SetWindowText(HWND hWnd, const std::string& text) { return SetWindowTextA(hWnd, text.c_str()) != FALSE; }
 
-// A new font from the specification; the control gets it before the old
+// A new font from the description; the control gets it before the old
 // one is deleted, so it never paints with a deleted font.
-bool SetControlFont(const Target& target, const std::string& spec) {
-    const FontSpec font = ParseFontSpec(spec);
+bool SetControlFont(const Target& target, const std::string& description) {
+    const FontDescription font = ParseFontDescription(description);
     HFONT old = target.entry->hFont;
     target.entry->hFont = nullptr;
     HFONT made = CreateFontA(-std::abs(font.height), font.width, 0, 0, font.bold ? kBoldWeight : kNormalWeight,

@@ -452,7 +452,7 @@ TEST_F(ControlState, TextColourNeedsAnEntry) {
     EXPECT_STREQ(text, "text");
 }
 
-TEST_F(ControlState, FontFromASpecification) {
+TEST_F(ControlState, FontFromADescription) {
     EXPECT_TRUE(DlgSetString(dialog, IDC_EDIT, "t'Courier New'h12", ATTR_FONT));
     const HFONT first = EntryOf(IDC_EDIT)->hFont;
     EXPECT_EQ(reinterpret_cast<HFONT>(Send(IDC_EDIT, WM_GETFONT)), first);

@@ -1,4 +1,4 @@
-// Font specifications: "t'Courier New'h12", "T'Arial'H08EI", "h12" ...
+// Font descriptions: "t'Courier New'h12", "T'Arial'H08EI", "h12" ...
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-struct FontSpec {
+struct FontDescription {
     std::string face;    // empty: the system chooses the face
     int32_t height = 10; // character height in pixels
     int32_t width = 0;   // 0: the system chooses the width
@@ -16,10 +16,10 @@ struct FontSpec {
     bool underline = false;
 };
 
-// Reads a font specification: the letter t with a face name in single (or
+// Reads a font description: the letter t with a face name in single (or
 // else double) quotes, and the letters h and w with numbers of up to two
 // digits, i (italic), e (bold) and u (underline), in any order and case.
-FontSpec ParseFontSpec(std::string_view spec);
+FontDescription ParseFontDescription(std::string_view description);
 
 constexpr std::size_t kMaxFaceName = 39;
 

@@ -1,4 +1,4 @@
-#include "dialogs/font_spec.h"
+#include "dialogs/font_description.h"
 
 #include "dialogs/text_field.h"
 
@@ -48,9 +48,9 @@ int32_t NumberAfter(const std::string& text, char letter, int32_t fallback) {
 
 }  // namespace
 
-FontSpec ParseFontSpec(std::string_view spec) {
-    std::string text = LowerLatin1(StripTrailingBlanks(spec));
-    FontSpec font;
+FontDescription ParseFontDescription(std::string_view description) {
+    std::string text = LowerLatin1(StripTrailingBlanks(description));
+    FontDescription font;
 
     FacePart face = FindFacePart(text, '\'');
     if (face.begin == std::string::npos) face = FindFacePart(text, '"');
