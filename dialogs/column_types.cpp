@@ -142,7 +142,7 @@ std::string FormatCell(const ColumnType& column, const unsigned char* value) {
             std::string_view text(reinterpret_cast<const char*>(value), static_cast<std::size_t>(column.size));
             const std::size_t nul = text.find('\0');
             if (nul != std::string_view::npos) text = text.substr(0, nul);
-            return std::string(StripTrailingBlanks(text));
+            return std::string(TrimTrailingBlanks(text));
         }
         default: return std::string();
     }

@@ -49,14 +49,14 @@ int32_t NumberAfter(const std::string& text, char letter, int32_t fallback) {
 }  // namespace
 
 FontDescription ParseFontDescription(std::string_view description) {
-    std::string text = LowerLatin1(StripTrailingBlanks(description));
+    std::string text = LowerLatin1(TrimTrailingBlanks(description));
     FontDescription font;
 
     FacePart face = FindFacePart(text, '\'');
     if (face.begin == std::string::npos) face = FindFacePart(text, '"');
     if (face.begin != std::string::npos) {
         std::string_view name(text.data() + face.begin + 2, face.end - face.begin - 2);
-        name = StripTrailingBlanks(name);
+        name = TrimTrailingBlanks(name);
         font.face = std::string(name.substr(0, kMaxFaceName));
         text.erase(face.begin, face.end - face.begin + 1);
     }

@@ -68,7 +68,7 @@ std::string NumberField(std::string_view text, std::size_t length) {
     text = text.substr(0, length);
     std::size_t start = 0;
     while (start < text.size() && text[start] == ' ') ++start;
-    return std::string(StripTrailingBlanks(text.substr(start)));
+    return std::string(TrimTrailingBlanks(text.substr(start)));
 }
 
 bool ReadInteger(std::string_view text, long long& value) {

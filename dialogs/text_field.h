@@ -7,33 +7,20 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
+
 namespace velmora {
 
-// Lower-casing raises "A".."Z" and the codes 0xC0..0xDE by 0x20.
-inline char LowerLatin1(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE)) return static_cast<char>(u + 0x20);
-    return c;
-}
+using common::LowerLatin1;
 
-inline std::string LowerLatin1(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = LowerLatin1(c);
-    return out;
-}
-
-inline std::string_view StripTrailingBlanks(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return s.substr(0, n);
-}
+using common::TrimTrailingBlanks;
 
 // The text handed to the system for a value: without its trailing blanks,
 // cut at an embedded NUL, and a single blank when nothing is left.
 inline std::string PreparedText(std::string_view value) {
     const std::size_t nul = value.find('\0');
     if (nul != std::string_view::npos) value = value.substr(0, nul);
-    std::string text(StripTrailingBlanks(value));
+    std::string text(TrimTrailingBlanks(value));
     if (text.empty()) text = " ";
     return text;
 }

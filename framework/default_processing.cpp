@@ -1,5 +1,6 @@
 // Default processing by kind of window, window and frame creation, and the
 // style operations that also carry BUFFERED_PAINT.
+#include "common/text.h"
 #include "framework/framework.h"
 
 #include <commctrl.h>
@@ -82,7 +83,7 @@ LRESULT WindowSendMessage(const V_WINDOW& window, UINT message, WPARAM wParam, L
 bool WindowCreate(V_WINDOW& window, const V_WINDOW& parent, DWORD style,
                   const WindowCreateOptions& options) {
     window = V_WINDOW{};
-    const std::string title = options.title ? TrimTrailingBlanks(*options.title) : std::string();
+    const std::string title = options.title ? std::string(common::TrimTrailingBlanks(*options.title)) : std::string();
 
     DWORD exStyle = options.exStyle.value_or(0);
     if ((exStyle & kBufferedPaintBit) != 0) {
@@ -95,7 +96,7 @@ bool WindowCreate(V_WINDOW& window, const V_WINDOW& parent, DWORD style,
     std::string className = kFrameworkClassName;
     bool frameworkClass = true;
     if (options.className) {
-        className = TrimTrailingBlanks(*options.className);
+        className = std::string(common::TrimTrailingBlanks(*options.className));
         WNDPROC procedure = nullptr;
         if (!FindClassProcedure(className, procedure)) {
             window.hWnd = nullptr;

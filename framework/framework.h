@@ -200,7 +200,4 @@ int32_t WindowSetStyle(V_WINDOW& window, int32_t value, int32_t which = STYLE_WI
                        int32_t mode = STYLE_ADD);
 int32_t WindowGetStyle(const V_WINDOW& window, int32_t which = STYLE_WINDOW);
 
-// Text helpers shared by the framework.
-std::string TrimTrailingBlanks(std::string_view text);
-
 }  // namespace velmora

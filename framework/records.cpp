@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "common/text.h"
 #include "dialogs/routing.h"
 #include "framework/framework.h"
 
@@ -18,7 +19,7 @@ V_WINDOW& ScratchRecord() {
 }
 
 const char* DataPropertyName(std::string_view name, std::string& storage) {
-    storage = TrimTrailingBlanks(name);
+    storage = std::string(common::TrimTrailingBlanks(name));
     return storage.empty() ? kDataProperty : storage.c_str();
 }
 
@@ -39,12 +40,6 @@ constexpr int32_t kStandardCursors[] = {
 constexpr int32_t kArrowCursor = 0x7F00;
 
 }  // namespace
-
-std::string TrimTrailingBlanks(std::string_view text) {
-    size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
-    return std::string(text.substr(0, end));
-}
 
 V_WINDOW* BoundRecord(HWND hWnd) {
     if (hWnd == nullptr) return nullptr;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "framework/framework.h"
 #include "tests/framework/test_support.h"
 
@@ -416,7 +417,7 @@ TEST_F(DecodingTest, DroppedFilesArriveBlankPaddedAfterTheDropIsReleased) {
     ASSERT_EQ(received.files.size(), 3u);
     for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(received.files[i].size(), kDropNameLength);
-        EXPECT_EQ(TrimTrailingBlanks(received.files[i]), names[i]);
+        EXPECT_EQ(common::TrimTrailingBlanks(received.files[i]), names[i]);
     }
     EXPECT_TRUE(received.dropReleased);
 }
