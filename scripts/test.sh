@@ -34,6 +34,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -e
   /usr/lib/wine/wineserver -p
   trap "/usr/lib/wine/wineserver -k || true" EXIT
+  # Start the prefix'"'"'s services and desktop now, detached from any output:
+  # started by the first test, they would inherit its output pipe and keep
+  # CTest waiting for it to close.
+  /usr/lib/wine/wine64 cmd.exe /c exit </dev/null >/dev/null 2>&1
   for t in "$@"; do
     echo "== ctest build/$t"
     ctest --test-dir "build/$t" --output-on-failure
