@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dialogs/text_field.h"
+#include "common/bytes.h"
 
 namespace velmora {
 namespace {
@@ -50,12 +51,7 @@ bool DescribeLetter(ColumnType& d) {
     }
 }
 
-template <class T>
-T Load(const unsigned char* p) {
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
+using common::Load;
 
 std::string Printf(const char* format, int32_t decimals, double value) {
     char buffer[400];

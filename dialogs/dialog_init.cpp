@@ -1,18 +1,14 @@
 #include "dialogs/dialog_init.h"
 
 #include <cstring>
+#include "common/bytes.h"
 
 namespace velmora {
 namespace {
 
 constexpr std::size_t kHeaderBytes = 8;
 
-template <class T>
-T Load(const unsigned char* p) {
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
+using common::Load;
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 
 #include "dialogs/column_types.h"
 #include "dialogs/text_field.h"
+#include "common/bytes.h"
 
 namespace velmora {
 namespace {
@@ -15,12 +16,7 @@ namespace {
 constexpr std::size_t kNumberTextLength = 32;
 constexpr std::size_t kDateTextLength = 80;
 
-template <class T>
-T Load(const unsigned char* p) {
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
+using common::Load;
 
 // Integers compare by order, not by a difference that could overflow.
 template <class T>

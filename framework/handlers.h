@@ -190,6 +190,10 @@ bool VSetHandler(V_WINDOW& window, UINT message, R (*routine)(A...)) {
     return VSetHandler(window, message, MakeHandler(message, routine));
 }
 
+// The six messages whose handlers get default processing inside
+// CallMessageHandler when they return 0.
+bool AppliesOwnDefaultProcessing(UINT message);
+
 // Calls one handler with the arguments decoded for `message` and returns
 // its result (after default processing for WM_ACTIVATE, WM_CLOSE,
 // WM_ERASEBKGND, WM_CONTEXTMENU, WM_CHAR and WM_DEADCHAR when it returns 0).

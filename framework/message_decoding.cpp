@@ -35,20 +35,6 @@ V_WINDOW& RecordArgument(uintptr_t handle) {
     return noWindow;
 }
 
-bool AppliesOwnDefaultProcessing(UINT message) {
-    switch (message) {
-        case WM_ACTIVATE:
-        case WM_CLOSE:
-        case WM_ERASEBKGND:
-        case WM_CONTEXTMENU:
-        case WM_CHAR:
-        case WM_DEADCHAR:
-            return true;
-        default:
-            return false;
-    }
-}
-
 template <class Routine>
 Routine As(const MessageHandler& handler) {
     return reinterpret_cast<Routine>(handler.routine);
@@ -227,6 +213,20 @@ LRESULT Decode(const MessageHandler& handler, V_WINDOW& vWnd, UINT message, WPAR
 }
 
 }  // namespace
+
+bool AppliesOwnDefaultProcessing(UINT message) {
+    switch (message) {
+        case WM_ACTIVATE:
+        case WM_CLOSE:
+        case WM_ERASEBKGND:
+        case WM_CONTEXTMENU:
+        case WM_CHAR:
+        case WM_DEADCHAR:
+            return true;
+        default:
+            return false;
+    }
+}
 
 LRESULT CallMessageHandler(const MessageHandler& registered, V_WINDOW& vWnd, UINT message,
                            WPARAM wParam, LPARAM lParam) {

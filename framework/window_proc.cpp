@@ -441,18 +441,14 @@ LRESULT WindowMessage::OnOtherMessage() {
     const MessageHandler* handler = HandlerFor(v, message);
     if (handler == nullptr) return Default();
     const LRESULT result = CallHandler(*handler);
+    // Messages whose handler result is the answer; the six with their own
+    // default processing have had it inside CallMessageHandler.
+    if (AppliesOwnDefaultProcessing(message)) return result;
     switch (message) {
         case WM_NCHITTEST:
         case WM_NCACTIVATE:
         case WM_GETDLGCODE:
         case WM_QUERYENDSESSION:
-        // These six have had default processing inside CallMessageHandler.
-        case WM_ACTIVATE:
-        case WM_CLOSE:
-        case WM_ERASEBKGND:
-        case WM_CONTEXTMENU:
-        case WM_CHAR:
-        case WM_DEADCHAR:
             return result;
         default:
             return result != 0 ? result : Default();
