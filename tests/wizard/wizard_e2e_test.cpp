@@ -309,9 +309,9 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     // Close saves all nine values.
     const std::string window = w.Text(1010);
     w.Click(2);
-    DWORD code = 1;
-    ASSERT_TRUE(w.WaitForExit(&code));
-    EXPECT_EQ(code, 0u);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(w.WaitForExit(&exitCode));
+    EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(ReadDword("Separator"), 2u);
     EXPECT_EQ(ReadDword("Keywords"), 2u);
     EXPECT_EQ(ReadDword("Indent"), 2u);
@@ -332,8 +332,13 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     EXPECT_EQ(SendMessageA(again.Control(1007), CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(SendMessageA(again.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
     // The caption's close box closes and saves too.
+    again.Click(1011);
     PostMessageA(again.frame_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(again.WaitForExit());
+    DWORD code = 1;
+    ASSERT_TRUE(again.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ReadDword("Comments"), 0u);
+    EXPECT_EQ(ReadDword("Indent"), 2u);
 }
 
 TEST(Wizard, EscapeClosesAndSaves) {
