@@ -47,5 +47,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
 # The end-to-end test photographs the running wizard.
 shot=build/win64/tests/wizard/wizard.bmp
 if [ -f "$shot" ]; then
-  python3 scripts/bmp2png.py "$shot" build/win64/wizard.png && echo "screenshot: build/win64/wizard.png"
+  python3 scripts/bmp2png.py "$shot" build/win64/wizard.png
 fi
