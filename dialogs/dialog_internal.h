@@ -14,6 +14,17 @@ namespace velmora {
 
 constexpr char kListViewDataProperty[] = "VLVData";
 
+inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return SendMessageA(hWnd, message, wParam, lParam);
+}
+
+// A zero-based item index as a message's wParam (-1 stays -1).
+inline WPARAM Index(int32_t zeroBased) { return static_cast<WPARAM>(static_cast<LONG_PTR>(zeroBased)); }
+
+// List-box selection styles.
+inline bool IsMultipleSelection(LONG style) { return (style & LBS_MULTIPLESEL) != 0; }
+inline bool IsAnyMultipleSelection(LONG style) { return (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
+
 // The list-view data record ("VLVData"): the data bound to a list view and
 // what the module needs to show and sort it.
 struct ListViewData {

@@ -15,14 +15,6 @@
 namespace velmora {
 namespace {
 
-bool IsMultipleSelection(LONG style) { return (style & LBS_MULTIPLESEL) != 0; }
-bool IsAnyMultipleSelection(LONG style) { return (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageA(hWnd, message, wParam, lParam);
-}
-WPARAM Index(int32_t zeroBased) { return static_cast<WPARAM>(static_cast<LONG_PTR>(zeroBased)); }
-
 // The output field of DlgGetString: blank from the start, filled from what
 // the system wrote into a buffer of at least length + 1 bytes.
 class TextOutput {

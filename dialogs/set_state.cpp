@@ -27,13 +27,7 @@ constexpr int32_t kSpinnerHalfMax = 65535;
 constexpr int kBoldWeight = FW_BOLD;
 constexpr int kNormalWeight = FW_NORMAL;
 
-bool IsMultipleSelection(LONG style) { return (style & LBS_MULTIPLESEL) != 0; }
-
-LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return SendMessageA(hWnd, message, wParam, lParam);
-}
 LPARAM TextParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
-WPARAM Index(int32_t zeroBased) { return static_cast<WPARAM>(static_cast<LONG_PTR>(zeroBased)); }
 
 bool ListResultOk(LRESULT r) { return r != LB_ERR && r != LB_ERRSPACE; }
 bool ComboResultOk(LRESULT r) { return r != CB_ERR && r != CB_ERRSPACE; }
