@@ -121,6 +121,58 @@ DWORD ValueSize(const char* name) {
     return size;
 }
 
+// The first visible top-level window of `process` with this class and
+// caption (either may be null): windows of earlier, dying processes never
+// count.
+struct WindowSearch {
+    DWORD process;
+    const char* cls;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->process || !IsWindowVisible(window)) return TRUE;
+    char text[64] = {};
+    if (search->cls != nullptr && (GetClassNameA(window, text, sizeof text) == 0 || lstrcmpA(text, search->cls) != 0))
+        return TRUE;
+    if (search->caption != nullptr && (GetWindowTextA(window, text, sizeof text) == 0 || lstrcmpA(text, search->caption) != 0))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND ProcessWindow(DWORD process, const char* cls, const char* caption) {
+    WindowSearch search{process, cls, caption, nullptr};
+    EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The clipboard's text, or "" when it holds none.
+std::string ClipboardText() {
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; })) return "";
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) text = bytes;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void EmptyTheClipboard() {
+    if (!WaitFor([] { return OpenClipboard(nullptr) != FALSE; })) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+// The wizard runs in another process and handles posted input later, in its
+// own time. Every action below therefore waits (bounded) for the effect it
+// causes before the next one starts, so that no action overtakes another
+// and no assertion reads a state from before the action.
 class Wizard {
 public:
     bool Start() {
@@ -129,14 +181,16 @@ public:
         std::string command = "\"" + WindowsPath(gProgram) + "\"";
         if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
             return false;
-        if (!WaitFor([&] { return (frame_ = FindWindowA(nullptr, "Velmora Wizard")) != nullptr && IsWindowVisible(frame_); }))
-            return false;
+        if (!WaitFor([&] { return (frame_ = OwnWindow(nullptr, "Velmora Wizard")) != nullptr; })) return false;
         panel_ = FindWindowExA(frame_, nullptr, "#32770", nullptr);
         return panel_ != nullptr;
     }
     ~Wizard() {
         if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 9);
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process_.hProcess, 9);
+                WaitForSingleObject(process_.hProcess, 10000);
+            }
             CloseHandle(process_.hProcess);
             CloseHandle(process_.hThread);
         }
@@ -146,48 +200,85 @@ public:
         if (code != nullptr) GetExitCodeProcess(process_.hProcess, code);
         return true;
     }
+    bool Exited() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }
+    // A visible top-level window of this wizard's process.
+    HWND OwnWindow(const char* cls, const char* caption) const {
+        return ProcessWindow(process_.dwProcessId, cls, caption);
+    }
 
     HWND Control(int id) const { return GetDlgItem(id <= 3 ? frame_ : panel_, id); }
     std::string Text(int id) const { return TextOf(Control(id)); }
+    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendMessageA(Control(id), message, wParam, lParam);
+    }
 
     // What a user does, as the messages it produces. Focus moves as when
     // the user tabs to a control (the wizard reacts to typing and choosing
-    // only in the control that has the focus).
+    // only in the control that has the focus). SetFocus across the attached
+    // threads returns once the wizard has handled the focus change.
     void Focus(int id) {
         const DWORD wizardThread = GetWindowThreadProcessId(frame_, nullptr);
         const DWORD ownThread = GetCurrentThreadId();
         AttachThreadInput(ownThread, wizardThread, TRUE);
         SetFocus(Control(id));
         AttachThreadInput(ownThread, wizardThread, FALSE);
-        Settle();
     }
-    void Key(int id, WPARAM key) {
+    // Presses a key in a control and waits until `done` holds.
+    template <class Predicate>
+    bool KeyUntil(int id, WPARAM key, Predicate done) {
         Focus(id);
         PostMessageA(Control(id), WM_KEYDOWN, key, 1);
-        PostMessageA(Control(id), WM_KEYUP, key, 0xC0000001);
-        Settle();
+        PostMessageA(Control(id), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+        return WaitFor(done, 5000);
+    }
+    // Moves the selection of a list or drop-down list by one key and waits
+    // until the control shows the item at `index`.
+    bool SelectByKey(int id, WPARAM key, int index) {
+        const bool list = id == 1004;
+        return KeyUntil(id, key, [&] { return Send(id, list ? LB_GETCURSEL : CB_GETCURSEL) == index; });
     }
     void Type(int id, const std::string& text) {
         Focus(id);
         const std::size_t before = Text(id).size();
         for (char c : text) PostMessageA(Control(id), WM_CHAR, static_cast<unsigned char>(c), 1);
-        WaitFor([&] { return Text(id).size() >= before + text.size(); }, 3000);
-        Settle();
+        WaitFor([&] { return Text(id).size() >= before + text.size(); }, 5000);
     }
-    void Click(int id) {
+    // Clicks a button and waits until `done` holds.
+    template <class Predicate>
+    bool ClickUntil(int id, Predicate done) {
         PostMessageA(Control(id), BM_CLICK, 0, 0);
-        Settle();
+        return WaitFor(done, 5000);
     }
-    // Waits until the wizard has handled everything posted so far: its
-    // thread is idle again, waiting for input.
-    void Settle() {
-        WaitForInputIdle(process_.hProcess, 5000);
-        SendMessageA(panel_, WM_NULL, 0, 0);
+    // Clicks a check box and waits until its state has flipped.
+    bool Toggle(int id) {
+        const LRESULT before = Send(id, BM_GETCHECK);
+        return ClickUntil(id, [&] { return Send(id, BM_GETCHECK) != before; });
+    }
+    // Clicks a copy button and returns what it put on the clipboard.
+    std::string Copy(int id) {
+        const DWORD before = GetClipboardSequenceNumber();
+        if (!ClickUntil(id, [&] { return GetClipboardSequenceNumber() != before; })) return "<no copy>";
+        return ClipboardText();
+    }
+    // Clicks a button that ends the wizard and waits for the process to end.
+    bool CloseWith(int id, DWORD* code = nullptr) {
+        PostMessageA(Control(id), BM_CLICK, 0, 0);
+        return WaitForExit(code);
     }
 
     HWND frame_ = nullptr;
     HWND panel_ = nullptr;
     PROCESS_INFORMATION process_{};
+};
+
+// Every test starts from no settings and an empty clipboard, whatever an
+// earlier test or process left behind.
+class WizardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteSettings();
+        EmptyTheClipboard();
+    }
 };
 
 // The text of a control once the wizard has caught up with what was posted
@@ -198,11 +289,6 @@ std::string Eventually(const Wizard& w, int id, const std::string& want) {
 }
 
 int SelectedTemplate(const Wizard& w);
-
-// Waits for the message list's selection to become `index`.
-bool ListSelectionIs(const Wizard& w, int index) {
-    return WaitFor([&] { return SendMessageA(w.Control(1004), LB_GETCURSEL, 0, 0) == index; }, 3000);
-}
 
 // The texts the generator gives for what the panel shows now.
 genhand::GenerationResult Expected(const Wizard& w, int templateId, int separatorStyle, int keywords, int indent,
@@ -232,8 +318,7 @@ int SelectedTemplate(const Wizard& w) {
     return static_cast<int>(SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
-TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
-    DeleteSettings();
+TEST_F(WizardTest, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     Wizard w;
     ASSERT_TRUE(w.Start());
 
@@ -241,8 +326,8 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     EXPECT_EQ(w.Text(1000), "");
     EXPECT_EQ(w.Text(1001), "");
     EXPECT_TRUE(IsWindowVisible(w.Control(1014)));
-    EXPECT_EQ(SendMessageA(w.Control(1004), LB_GETCOUNT, 0, 0), 64);
-    EXPECT_EQ(SendMessageA(w.Control(1004), LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(w.Send(1004, LB_GETCOUNT), 64);
+    EXPECT_EQ(w.Send(1004, LB_GETCURSEL), 0);
     EXPECT_EQ(w.Text(1010), "VW_FRAME");
     EXPECT_EQ(w.Text(1008), "0");
     EXPECT_FALSE(IsWindowEnabled(w.Control(1006)));
@@ -251,42 +336,40 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     if (key) RegCloseKey(key);
 
     // The first item is a pseudo-entry; moving down the list picks others.
-    w.Key(1004, VK_DOWN);
-    ASSERT_TRUE(ListSelectionIs(w, 1));
+    ASSERT_TRUE(w.SelectByKey(1004, VK_DOWN, 1));
     int templateId = SelectedTemplate(w);
     auto expected = Expected(w, templateId, 1, 1, 0, false, false, false);
     EXPECT_EQ(Eventually(w, 1000, expected.routineBox), expected.routineBox);
     EXPECT_EQ(Eventually(w, 1001, expected.statement), expected.statement);
 
-    w.Key(1004, VK_END);  // WINDOWPOSCHANGING, a window message
-    ASSERT_TRUE(ListSelectionIs(w, 63));
+    ASSERT_TRUE(w.SelectByKey(1004, VK_END, 63));  // WINDOWPOSCHANGING, a window message
     templateId = SelectedTemplate(w);
     EXPECT_EQ(templateId, 564);
+    expected = Expected(w, 564, 1, 1, 0, false, false, false);
+    EXPECT_EQ(Eventually(w, 1001, expected.statement), expected.statement);
     EXPECT_FALSE(IsWindowVisible(w.Control(1014)));
     EXPECT_FALSE(IsWindowVisible(w.Control(1015)));
-    EXPECT_EQ(Eventually(w, 1001, Expected(w, 564, 1, 1, 0, false, false, false).statement), Expected(w, 564, 1, 1, 0, false, false, false).statement);
 
-    w.Click(1011);  // description comments
-    w.Click(1013);  // USE Velmora
-    w.Click(1016);  // IMPLICIT NONE
-    w.Key(1007, VK_DOWN);  // Lowercase
-    w.Key(1005, VK_DOWN);  // "-"
-    w.Key(1008, VK_UP);    // indent 1, the arrow keys in the spinner's box
-    w.Key(1008, VK_UP);    // indent 2
-    EXPECT_EQ(Eventually(w, 1008, "2"), "2");
-    w.Type(1010, "X");     // the window name grows at the caret
+    ASSERT_TRUE(w.Toggle(1011));  // description comments
+    ASSERT_TRUE(w.Toggle(1013));  // USE Velmora
+    ASSERT_TRUE(w.Toggle(1016));  // IMPLICIT NONE
+    ASSERT_TRUE(w.SelectByKey(1007, VK_DOWN, 1));  // Lowercase
+    ASSERT_TRUE(w.SelectByKey(1005, VK_DOWN, 1));  // "-"
+    // The arrow keys in the spinner's box: indent 1, then 2.
+    ASSERT_TRUE(w.KeyUntil(1008, VK_UP, [&] { return w.Text(1008) == "1"; }));
+    ASSERT_TRUE(w.KeyUntil(1008, VK_UP, [&] { return w.Text(1008) == "2"; }));
+    w.Type(1010, "X");  // the window name grows at the caret
     expected = Expected(w, 564, 2, 2, 2, true, true, true);
     EXPECT_EQ(Eventually(w, 1000, expected.routineBox), expected.routineBox);
     EXPECT_EQ(Eventually(w, 1001, expected.statement), expected.statement);
 
-    // Back to the top: <Command>? The list sorts the pseudo-entries first.
-    w.Key(1004, VK_HOME);
-    ASSERT_TRUE(ListSelectionIs(w, 0));
+    // Back to the top: the list sorts the pseudo-entries first.
+    ASSERT_TRUE(w.SelectByKey(1004, VK_HOME, 0));
     templateId = SelectedTemplate(w);
     ASSERT_TRUE(genhand::TakesId(templateId));
-    EXPECT_TRUE(IsWindowVisible(w.Control(1014)));
     const std::string label = templateId == 501 ? "Messa&ge:" : "&ID:";
     EXPECT_EQ(Eventually(w, 1015, label), label);
+    EXPECT_TRUE(IsWindowVisible(w.Control(1014)));
     w.Type(1014, "IDM_FILE_OPEN");
     expected = Expected(w, templateId, 2, 2, 2, true, true, true, "IDM_FILE_OPEN");
     EXPECT_EQ(Eventually(w, 1000, expected.routineBox), expected.routineBox);
@@ -294,23 +377,15 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
 
     // A picture of the wizard at work, for the documentation.
     RedrawWindow(w.frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    w.Settle();
     EXPECT_TRUE(SaveScreenshot(w.frame_, "wizard.bmp"));
 
     // Copy puts exactly the box's text on the clipboard.
-    w.Click(1002);
-    ASSERT_TRUE(WaitFor([] { return OpenClipboard(nullptr) != FALSE; }));
-    HANDLE data = GetClipboardData(CF_TEXT);
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(data))), expected.statement);
-    GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(w.Copy(1002), expected.statement);
 
     // Close saves all nine values.
     const std::string window = w.Text(1010);
-    w.Click(2);
     DWORD exitCode = 1;
-    ASSERT_TRUE(w.WaitForExit(&exitCode));
+    ASSERT_TRUE(w.CloseWith(2, &exitCode));
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(ReadDword("Separator"), 2u);
     EXPECT_EQ(ReadDword("Keywords"), 2u);
@@ -328,11 +403,11 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     ASSERT_TRUE(again.Start());
     EXPECT_EQ(again.Text(1010), window);
     EXPECT_EQ(again.Text(1008), "2");
-    EXPECT_EQ(SendMessageA(again.Control(1005), CB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(SendMessageA(again.Control(1007), CB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(SendMessageA(again.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(again.Send(1005, CB_GETCURSEL), 1);
+    EXPECT_EQ(again.Send(1007, CB_GETCURSEL), 1);
+    EXPECT_EQ(again.Send(1011, BM_GETCHECK), BST_CHECKED);
     // The caption's close box closes and saves too.
-    again.Click(1011);
+    ASSERT_TRUE(again.Toggle(1011));
     PostMessageA(again.frame_, WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD code = 1;
     ASSERT_TRUE(again.WaitForExit(&code));
@@ -341,29 +416,28 @@ TEST(Wizard, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     EXPECT_EQ(ReadDword("Indent"), 2u);
 }
 
-TEST(Wizard, EscapeClosesAndSaves) {
-    DeleteSettings();
+TEST_F(WizardTest, EscapeClosesAndSaves) {
     Wizard w;
     ASSERT_TRUE(w.Start());
-    w.Click(1013);
-    w.Key(1010, VK_ESCAPE);
-    ASSERT_TRUE(w.WaitForExit());
+    ASSERT_TRUE(w.Toggle(1013));
+    ASSERT_TRUE(w.KeyUntil(1010, VK_ESCAPE, [&] { return w.Exited(); }));
     EXPECT_EQ(ReadDword("UseVelmora"), 1u);
 }
 
 // Picks `path` in the open-file dialog behind button 1006, as a user types
-// it into "File name:" and presses Open.
-void ChooseFile(Wizard& w, const std::string& path) {
+// it into "File name:" and presses Open, and waits until the wizard shows a
+// routine box that starts with `expectedStart`.
+void ChooseFile(Wizard& w, const std::string& path, const std::string& expectedStart) {
     PostMessageA(w.Control(1006), BM_CLICK, 0, 0);
     HWND open = nullptr;
     ASSERT_TRUE(WaitFor([&] {
-        open = FindWindowA("#32770", "Open");
-        return open != nullptr && IsWindowVisible(open) && FileNameBox(open) != nullptr;
+        open = w.OwnWindow("#32770", "Open");
+        return open != nullptr && FileNameBox(open) != nullptr;
     }));
     SendMessageA(FileNameBox(open), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }));
-    w.Settle();
+    EXPECT_TRUE(WaitFor([&] { return w.Text(1000).rfind(expectedStart, 0) == 0; }, 5000)) << w.Text(1000);
 }
 
 std::string ReadText(const char* name) {
@@ -373,8 +447,7 @@ std::string ReadText(const char* name) {
     return value;
 }
 
-TEST(Wizard, SeparatorFileChosenThroughTheOpenDialog) {
-    DeleteSettings();
+TEST_F(WizardTest, SeparatorFileChosenThroughTheOpenDialog) {
     // Separator files in the root of the drive and in a folder of it.
     char windowsDir[MAX_PATH] = {};
     GetWindowsDirectoryA(windowsDir, MAX_PATH);
@@ -388,28 +461,21 @@ TEST(Wizard, SeparatorFileChosenThroughTheOpenDialog) {
 
     Wizard w;
     ASSERT_TRUE(w.Start());
-    for (int i = 0; i < 3; ++i) w.Key(1005, VK_DOWN);  // "From file"
+    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(w.SelectByKey(1005, VK_DOWN, i));  // "From file"
     EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(w.Control(1006)) != FALSE; }, 3000));
-    w.Key(1004, VK_END);
-    ASSERT_TRUE(ListSelectionIs(w, 63));
+    ASSERT_TRUE(w.SelectByKey(1004, VK_END, 63));
 
-    ChooseFile(w, rootFile);
-    EXPECT_TRUE(WaitFor([&] { return w.Text(1000).rfind("!--from the root--\r\nLOGICAL FUNCTION ", 0) == 0; }, 3000))
-        << w.Text(1000);
-
+    ChooseFile(w, rootFile, "!--from the root--\r\nLOGICAL FUNCTION ");
     // A one-character name takes over the folder but not the name.
-    ChooseFile(w, folder + "\\s");
-    EXPECT_TRUE(WaitFor([&] { return w.Text(1000).rfind("!--from the folder--\r\nLOGICAL ", 0) == 0; }, 3000))
-        << w.Text(1000);
+    ChooseFile(w, folder + "\\s", "!--from the folder--\r\nLOGICAL ");
 
     // Another style disables the button and drops the file's text.
-    w.Key(1005, VK_UP);
+    ASSERT_TRUE(w.SelectByKey(1005, VK_UP, 2));
     EXPECT_TRUE(WaitFor([&] { return !IsWindowEnabled(w.Control(1006)); }, 3000));
     const std::string stars = "!" + std::string(71, '*') + "\r\nLOGICAL ";
     EXPECT_TRUE(WaitFor([&] { return w.Text(1000).rfind(stars, 0) == 0; }, 3000)) << w.Text(1000);
 
-    w.Click(2);
-    ASSERT_TRUE(w.WaitForExit());
+    ASSERT_TRUE(w.CloseWith(2));
     EXPECT_EQ(ReadText("SeparatorDir"), folder + std::string(256 - folder.size(), ' '));
     EXPECT_EQ(ReadText("SeparatorFile"), "genhand_e2e_sep.txt" + std::string(64 - 19, ' '));
     DeleteFileA(rootFile.c_str());
@@ -418,26 +484,20 @@ TEST(Wizard, SeparatorFileChosenThroughTheOpenDialog) {
     RemoveDirectoryA(folder.c_str());
 }
 
-TEST(Wizard, HelpOpensTheHelpFile) {
+TEST_F(WizardTest, HelpOpensTheHelpFile) {
     Wizard w;
     ASSERT_TRUE(w.Start());
-    w.Click(3);
     HWND help = nullptr;
-    const bool shown = WaitFor([&] {
-        help = FindWindowA("HH Parent", nullptr);
-        return help != nullptr;
-    }, 5000);
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(w.ClickUntil(3, [&] { return (help = w.OwnWindow("HH Parent", nullptr)) != nullptr; }));
     if (help != nullptr) {
         EXPECT_NE(TextOf(help).find("Velmora"), std::string::npos);
     }
-    w.Click(2);
-    EXPECT_TRUE(w.WaitForExit());
+    EXPECT_TRUE(w.CloseWith(2));
 }
 
 // A copy of the program in a folder without its help file: Help passes
 // silently and the wizard works on.
-TEST(Wizard, MissingHelpFileIsSilent) {
+TEST_F(WizardTest, MissingHelpFileIsSilent) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "genhand_nohelp";
@@ -449,13 +509,13 @@ TEST(Wizard, MissingHelpFileIsSilent) {
     {
         Wizard w;
         ASSERT_TRUE(w.Start());
-        w.Click(3);
-        w.Key(1004, VK_DOWN);
-        ASSERT_TRUE(ListSelectionIs(w, 1));
+        PostMessageA(w.Control(3), BM_CLICK, 0, 0);
+        // Posted after the click, so handled after it: the wizard works on.
+        ASSERT_TRUE(w.SelectByKey(1004, VK_DOWN, 1));
         EXPECT_TRUE(WaitFor([&] { return !w.Text(1001).empty(); }, 3000));
-        w.Click(2);
+        EXPECT_EQ(w.OwnWindow("HH Parent", nullptr), nullptr);
         DWORD code = 1;
-        EXPECT_TRUE(w.WaitForExit(&code));
+        EXPECT_TRUE(w.CloseWith(2, &code));
         EXPECT_EQ(code, 0u);
     }
     gProgram = saved;
@@ -465,8 +525,7 @@ TEST(Wizard, MissingHelpFileIsSilent) {
 
 // Stored values the wizard does not expect: it starts, works on, and keeps
 // what the user did not change.
-TEST(Wizard, OddStoredValues) {
-    DeleteSettings();
+TEST_F(WizardTest, OddStoredValues) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
@@ -485,20 +544,18 @@ TEST(Wizard, OddStoredValues) {
 
     Wizard w;
     ASSERT_TRUE(w.Start());
-    EXPECT_EQ(SendMessageA(w.Control(1005), CB_GETCURSEL, 0, 0), CB_ERR);
-    EXPECT_EQ(SendMessageA(w.Control(1007), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(w.Send(1005, CB_GETCURSEL), CB_ERR);
+    EXPECT_EQ(w.Send(1007, CB_GETCURSEL), CB_ERR);
     EXPECT_FALSE(IsWindowEnabled(w.Control(1006)));
-    EXPECT_EQ(SendMessageA(w.Control(1011), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(w.Send(1011, BM_GETCHECK), BST_CHECKED);
     EXPECT_EQ(w.Text(1010), "VW_FRAME");  // the stored name did not fit: default
     // With no separator style and no keyword case selected the generator
     // still runs: a single blank ahead of the routine.
-    w.Key(1004, VK_END);
-    ASSERT_TRUE(ListSelectionIs(w, 63));
+    ASSERT_TRUE(w.SelectByKey(1004, VK_END, 63));
     const auto expected = Expected(w, 564, 0, 0, 0, false, false, true);
     EXPECT_EQ(Eventually(w, 1000, expected.routineBox), expected.routineBox);
     EXPECT_FALSE(IsWindowEnabled(w.Control(1006)));
-    w.Click(2);
-    ASSERT_TRUE(w.WaitForExit());
+    ASSERT_TRUE(w.CloseWith(2));
     EXPECT_EQ(ReadDword("Separator"), 7u);
     EXPECT_EQ(ReadDword("Keywords"), 0u);
     EXPECT_EQ(ReadDword("Comments"), 1u);
@@ -507,31 +564,22 @@ TEST(Wizard, OddStoredValues) {
 
 // Copy on the routine's button puts the whole routine on the clipboard and
 // leaves nothing selected.
-TEST(Wizard, CopyRoutine) {
+TEST_F(WizardTest, CopyRoutine) {
     Wizard w;
     ASSERT_TRUE(w.Start());
-    w.Key(1004, VK_DOWN);
-    ASSERT_TRUE(ListSelectionIs(w, 1));
+    ASSERT_TRUE(w.SelectByKey(1004, VK_DOWN, 1));
     ASSERT_TRUE(WaitFor([&] { return !w.Text(1000).empty(); }, 3000));
-    w.Click(1003);
-    ASSERT_TRUE(WaitFor([] { return OpenClipboard(nullptr) != FALSE; }));
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const std::string copied = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : "";
-    if (data != nullptr) GlobalUnlock(data);
-    CloseClipboard();
-    EXPECT_EQ(copied, w.Text(1000));
-    DWORD start = 1, end = 1;
-    SendMessageA(w.Control(1000), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, end);
-    w.Click(2);
-    EXPECT_TRUE(w.WaitForExit());
+    EXPECT_EQ(w.Copy(1003), w.Text(1000));
+    // The copy ends by putting the caret at the start, nothing selected.
+    EXPECT_TRUE(WaitFor([&] { return w.Send(1000, EM_GETSEL) == 0; }, 3000));
+    EXPECT_TRUE(w.CloseWith(2));
 }
 
 // Not a timed assertion: prints the median time of a generation run inside
 // the running wizard (a list change sent to the list box, which notifies
 // the panel and returns once both boxes are rewritten) and of a start-up
 // (process start to the window shown).
-TEST(Wizard, Timings) {
+TEST_F(WizardTest, Timings) {
     auto median = [](std::vector<double> v) {
         std::sort(v.begin(), v.end());
         return v[v.size() / 2];
@@ -558,8 +606,7 @@ TEST(Wizard, Timings) {
             SendMessageA(list, WM_NULL, 0, 0);
             roundTrips.push_back(now() - t2);
         }
-        w.Click(2);
-        ASSERT_TRUE(w.WaitForExit());
+        ASSERT_TRUE(w.CloseWith(2));
     }
     std::printf("start-up to window shown: median %.1f ms (5 runs)\n", median(startups) / 1000);
     std::printf("generation run from a list change: median %.1f us (%zu runs; a bare cross-process "
