@@ -23,11 +23,12 @@ namespace velmora {
 // the default of the control's kind.
 using AttrIndex = std::optional<int32_t>;
 
-// Callback forms besides CommandRoutine (record, id, event or column):
-// owner drawing of statics and buttons, and display data of virtual list
-// views.
-using DrawRoutine = void (*)(V_WINDOW& window, int32_t id, V_DC& dc);
-using DisplayInfoRoutine = void (*)(V_WINDOW& window, int32_t id, LVITEMA& item);
+// Callback forms besides CommandRoutine (record, id, event or column), all
+// arguments by reference: owner drawing of statics and buttons, and display
+// data of virtual list views (`item` holds the address of the LVITEMA to
+// fill).
+using DrawRoutine = void (*)(V_WINDOW& window, const int32_t& id, V_DC& dc);
+using DisplayInfoRoutine = void (*)(V_WINDOW& window, const int32_t& id, const intptr_t& item);
 
 // ---------------------------------------------------------------------------
 // Creation and lifetime
@@ -56,7 +57,7 @@ bool DlgEnd(DIALOG& dialog, int32_t value);
 
 // The routine pre-set on controls 1 and 2: ends the run with the control id
 // (and quits the application when the dialog is its frame).
-void DefaultEndCallback(DIALOG& dialog, int32_t id, int32_t event);
+void DefaultEndCallback(DIALOG& dialog, const int32_t& id, const int32_t& event);
 
 // Releases the control table and destroys the window.
 void DlgDestroy(DIALOG& dialog);

@@ -68,16 +68,20 @@ void DetachTableProperties(DIALOG& dialog) {
             RemovePropA(entry.hWnd, kListViewDataProperty);
         }
     }
-    dialog.controls.clear();
-    dialog.controls.shrink_to_fit();
+    FreeControlTable(dialog);
 }
 
-void FillControlTable(DIALOG& dialog) {
+// False when there is no memory for the table (it then stays empty).
+bool FillControlTable(DIALOG& dialog) {
     const std::vector<HWND> windows = Descendants(dialog.hWnd);
     const auto withId = [](HWND w) { return ControlId(w) > 0; };
 
     dialog.nControls = static_cast<int32_t>(std::count_if(windows.begin(), windows.end(), withId));
-    dialog.controls.assign(static_cast<std::size_t>(dialog.nControls) + 1, ControlEntry{});
+    AllocateControlTable(dialog, dialog.nControls + 1);
+    if (dialog.controls.empty()) {
+        dialog.nControls = 0;
+        return false;
+    }
 
     int32_t filled = 0;
     for (HWND control : windows) {
@@ -90,6 +94,7 @@ void FillControlTable(DIALOG& dialog) {
         if (id == kOkId || id == kCancelId) entry.callbacks[0] = DefaultEndCallback;
     }
     dialog.nControls = filled;
+    return true;
 }
 
 // Fills list and combo boxes from the RT_DLGINIT resource of the template.
@@ -253,7 +258,11 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
     }
     dialog.hWnd = hWnd;
 
-    FillControlTable(dialog);
+    if (!FillControlTable(dialog)) {
+        DestroyWindow(hWnd);
+        dialog.hWnd = nullptr;
+        return false;
+    }
     ApplyDialogInit(dialog, module, templateId);
 
     ControlEntry& self = dialog.controls[0];
@@ -268,7 +277,7 @@ void BuildControlTable(V_WINDOW& window) {
     DetachTableProperties(window);
     window.nControls = 0;
     if (window.hWnd == nullptr || !IsWindow(window.hWnd)) return;
-    FillControlTable(window);
+    if (!FillControlTable(window)) return;
     ControlEntry& self = window.controls[0];
     SetPropA(window.hWnd, kControlProperty, &self);
     InitEntry(self, window.hWnd, KIND_DIALOG, GetParent(window.hWnd));
@@ -350,7 +359,7 @@ bool DlgEnd(DIALOG& dialog, int32_t value) {
                         reinterpret_cast<LPARAM>(dialog.hWnd)) != FALSE;
 }
 
-void DefaultEndCallback(DIALOG& dialog, int32_t id, int32_t /*event*/) {
+void DefaultEndCallback(DIALOG& dialog, const int32_t& id, const int32_t& /*event*/) {
     PostMessageA(dialog.hWnd, DLG_END_MESSAGE, static_cast<WPARAM>(static_cast<LONG_PTR>(id)),
                  reinterpret_cast<LPARAM>(dialog.hWnd));
     const V_WINDOW* frame = App().frame;
@@ -384,8 +393,7 @@ void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren) {
         for (HWND w : windows)
             if (IsWindow(w)) DestroyWindow(w);
     }
-    dialog.controls.clear();
-    dialog.controls.shrink_to_fit();
+    FreeControlTable(dialog);
     dialog.nControls = 0;
 }
 

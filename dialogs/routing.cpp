@@ -137,7 +137,8 @@ bool CallDrawSlot(V_WINDOW& window, const ControlEntry& entry, int number, int32
     dc.viewY = drawItem.rcItem.top;
     dc.viewWidth = drawItem.rcItem.right - drawItem.rcItem.left;
     dc.viewHeight = drawItem.rcItem.bottom - drawItem.rcItem.top;
-    FromSlot<DrawRoutine>(routine)(window, id, dc);
+    const int32_t itemId = id;
+    FromSlot<DrawRoutine>(routine)(window, itemId, dc);
     return true;
 }
 
@@ -239,7 +240,8 @@ bool RouteListView(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t ev
         // only because most notifications are read-only.
         LVITEMA& item = const_cast<NMLVDISPINFOA*>(reinterpret_cast<const NMLVDISPINFOA*>(notify))->item;
         if (CommandRoutine routine = entry.callbacks[3]) {
-            FromSlot<DisplayInfoRoutine>(routine)(window, id, item);
+            const intptr_t address = reinterpret_cast<intptr_t>(&item);
+            FromSlot<DisplayInfoRoutine>(routine)(window, id, address);
             return true;
         }
         FillDisplayInfo(entry.hWnd, item);

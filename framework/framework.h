@@ -105,6 +105,9 @@ void SetCommandResult(int32_t result);
 
 bool VSetCommand(V_WINDOW& window, int32_t id, CommandRoutine routine);
 
+// Frees both handler tables of a record (the counts are the caller's).
+void FreeHandlerTables(V_WINDOW& window);
+
 // Binary search of the ascending keys; the position is 1-based.
 bool FindMessageHandler(const V_WINDOW& window, UINT message, int32_t& position);
 bool FindCommandHandler(const V_WINDOW& window, int32_t id, int32_t& position);

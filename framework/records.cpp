@@ -77,11 +77,8 @@ void WindowUnbind(V_WINDOW& window) {
     window.nControls = 0;
     window.nCmdHandlers = 0;
     window.reserved = 0;
-    window.msgKeys.release();
-    window.msgRoutines.release();
-    window.cmdKeys.release();
-    window.cmdRoutines.release();
-    std::vector<ControlEntry>().swap(window.controls);
+    FreeHandlerTables(window);
+    FreeControlTable(window);
     RemovePropA(window.hWnd, kRecordProperty);
     RemovePropA(window.hWnd, kControlProperty);
 }

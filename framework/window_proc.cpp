@@ -460,6 +460,7 @@ LRESULT WindowMessage::OnOtherMessage() {
 void SetCommandResult(int32_t result) { commandResult = result; }
 
 void CallCommandRoutine(V_WINDOW& window, CommandRoutine routine, int32_t id, int32_t code) {
+    // The routine receives references to copies of its own.
     if (routine != nullptr) routine(window, id, code);
 }
 

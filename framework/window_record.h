@@ -6,9 +6,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <vector>
+#include <new>
+#include <type_traits>
 
 namespace velmora {
 
@@ -16,7 +17,8 @@ struct V_WINDOW;
 using DIALOG = V_WINDOW;
 
 // A command subroutine or control callback: (record, ID, code or event).
-using CommandRoutine = void (*)(V_WINDOW& window, int32_t id, int32_t code);
+// Like every routine the library calls, it takes its arguments by reference.
+using CommandRoutine = void (*)(V_WINDOW& window, const int32_t& id, const int32_t& code);
 
 // Values of V_WINDOW::defProc other than a saved window procedure.
 constexpr intptr_t DEFPROC_FRAMEWORK = 0;   // a window of class "VWndClass"
@@ -70,34 +72,32 @@ struct MessageHandler {
     GenericRoutine routine = nullptr;
 };
 
-// A dynamic array with lower bound 1 and an explicit capacity (the handler
-// tables grow by a fixed rule, so the capacity is observable).
+// One column of a handler table: a plain pointer to storage that the library
+// allocates and frees, elements numbered from 1. The table's capacity is kept
+// beside it in the record.
 template <class T>
-class HandlerArray {
-public:
-    int32_t capacity() const { return capacity_; }
-    bool allocated() const { return data_ != nullptr; }
-    T& operator()(int32_t i) { return data_[i - 1]; }
-    const T& operator()(int32_t i) const { return data_[i - 1]; }
-    // Reallocates to exactly newCapacity entries, keeping the first `keep`.
-    void reallocate(int32_t newCapacity, int32_t keep) {
-        std::unique_ptr<T[]> fresh(new T[newCapacity]());
-        for (int32_t i = 0; i < keep && i < newCapacity; ++i) fresh[i] = data_[i];
-        data_ = std::move(fresh);
-        capacity_ = newCapacity;
-    }
-    void release() {
-        data_.reset();
-        capacity_ = 0;
-    }
-
-private:
-    std::unique_ptr<T[]> data_;
-    int32_t capacity_ = 0;
+struct TableColumn {
+    T* data = nullptr;
+    T& operator()(int32_t i) const { return data[i - 1]; }
+    bool allocated() const { return data != nullptr; }
 };
 
-// The record of a window. A default-constructed record is the static
-// initial value: not bound, defProc DEFPROC_NONE, no cursor.
+// The control table: entry 0 describes the window itself, entries 1 to
+// nControls its controls. `count` is the number of entries allocated.
+struct ControlTable {
+    ControlEntry* entries = nullptr;
+    int32_t count = 0;
+    ControlEntry& operator[](std::size_t i) const { return entries[i]; }
+    std::size_t size() const { return static_cast<std::size_t>(count); }
+    bool empty() const { return count == 0; }
+    ControlEntry* begin() const { return entries; }
+    ControlEntry* end() const { return entries + count; }
+};
+
+// The record of a window. The program owns it (as a rule in static storage);
+// the library never constructs, copies or frees a record, only the tables
+// that hang from it. A record with these initial values is not bound:
+// defProc DEFPROC_NONE, no cursor, no tables.
 struct V_WINDOW {
     HWND hWnd = nullptr;
     int32_t nMsgHandlers = 0;
@@ -108,13 +108,44 @@ struct V_WINDOW {
     intptr_t defProc = DEFPROC_NONE;  // or a saved WNDPROC
     HCURSOR hCursor = NoCursor();
     int32_t flags = 0;
-    HandlerArray<int32_t> msgKeys;
-    HandlerArray<MessageHandler> msgRoutines;
-    HandlerArray<int32_t> cmdKeys;
-    HandlerArray<CommandRoutine> cmdRoutines;
-    std::vector<ControlEntry> controls;  // lower bound 0; entry 0 = the dialog
+    int32_t msgCapacity = 0;  // entries allocated in msgKeys and msgRoutines
+    int32_t cmdCapacity = 0;  // entries allocated in cmdKeys and cmdRoutines
+    TableColumn<int32_t> msgKeys;
+    TableColumn<MessageHandler> msgRoutines;
+    TableColumn<int32_t> cmdKeys;
+    TableColumn<CommandRoutine> cmdRoutines;
+    ControlTable controls;
     int32_t scrollWidth = 0;
     int32_t scrollHeight = 0;
 };
+
+static_assert(std::is_standard_layout_v<V_WINDOW> && std::is_trivially_copyable_v<V_WINDOW>,
+              "a program owns its records as plain data");
+static_assert(std::is_standard_layout_v<ControlEntry> && std::is_trivially_copyable_v<ControlEntry>);
+
+// Allocation of the tables that hang from a record. Only the library calls
+// these; every table it allocates it frees again. Null when `count` is not
+// positive or the memory is not there (no exception leaves the library).
+template <class T>
+T* AllocateTable(int32_t count) {
+    return count > 0 ? new (std::nothrow) T[static_cast<std::size_t>(count)]() : nullptr;
+}
+template <class T>
+void FreeTable(T*& data) {
+    delete[] data;
+    data = nullptr;
+}
+
+inline void FreeControlTable(V_WINDOW& window) {
+    FreeTable(window.controls.entries);
+    window.controls.count = 0;
+}
+
+// Replaces the control table by `count` fresh entries.
+inline void AllocateControlTable(V_WINDOW& window, int32_t count) {
+    FreeControlTable(window);
+    window.controls.entries = AllocateTable<ControlEntry>(count);
+    if (window.controls.entries != nullptr) window.controls.count = count;
+}
 
 }  // namespace velmora

@@ -47,7 +47,7 @@ HtmlHelpFunction LoadHtmlHelp() {
 
 }  // namespace
 
-void CloseCommand(DIALOG& frame, int32_t, int32_t) {
+void CloseCommand(DIALOG& frame, const int32_t&, const int32_t&) {
     DIALOG& panel = Panel();
     Settings& s = CurrentSettings();
     s.keywords = ComboSettingToSave(Selection(panel, IDC_KEYWORDS), s.keywords);
@@ -70,7 +70,7 @@ std::string HelpFileFor(const std::string& modulePath) {
     return directory + "Velmora.chm";
 }
 
-void HelpCommand(DIALOG& frame, int32_t, int32_t) {
+void HelpCommand(DIALOG& frame, const int32_t&, const int32_t&) {
     char module[260] = {};
     GetModuleFileNameA(nullptr, module, sizeof module);
     const std::string helpFile = HelpFileFor(module);
@@ -79,7 +79,7 @@ void HelpCommand(DIALOG& frame, int32_t, int32_t) {
     }
 }
 
-void CopyCommand(DIALOG& panel, int32_t id, int32_t) {
+void CopyCommand(DIALOG& panel, const int32_t& id, const int32_t&) {
     const int32_t box = id == IDC_COPY_STATEMENT ? IDC_STATEMENT : IDC_ROUTINE;
     // The select-all below is not to be seen.
     LockWindowUpdate(GetDlgItem(panel.hWnd, box));

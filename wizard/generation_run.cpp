@@ -50,7 +50,7 @@ KeywordCase KeywordCaseOf(int32_t selection) {
 
 }  // namespace
 
-void Generate(DIALOG& panel, int32_t, int32_t) {
+void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     const int32_t selection = ReadInteger(panel, IDC_MESSAGE_LIST, ATTR_SELECTION);
     const int32_t keywords = ReadInteger(panel, IDC_KEYWORDS, ATTR_SELECTION);
     const int32_t style = ReadInteger(panel, IDC_SEPARATOR, ATTR_SELECTION);
@@ -129,7 +129,7 @@ UINT_PTR CALLBACK CentreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam
 
 }  // namespace
 
-void ChooseSeparatorFile(DIALOG& panel, int32_t id, int32_t event) {
+void ChooseSeparatorFile(DIALOG& panel, const int32_t& id, const int32_t& event) {
     Settings& settings = CurrentSettings();
     char fileName[1024] = {};
     char fileTitle[64] = {};

@@ -20,11 +20,11 @@ velmora::DIALOG& Panel();
 Settings& CurrentSettings();
 
 // Control callbacks.
-void Generate(velmora::DIALOG& panel, int32_t id, int32_t event);
-void ChooseSeparatorFile(velmora::DIALOG& panel, int32_t id, int32_t event);
-void CloseCommand(velmora::DIALOG& frame, int32_t id, int32_t event);
-void HelpCommand(velmora::DIALOG& frame, int32_t id, int32_t event);
-void CopyCommand(velmora::DIALOG& panel, int32_t id, int32_t event);
+void Generate(velmora::DIALOG& panel, const int32_t& id, const int32_t& event);
+void ChooseSeparatorFile(velmora::DIALOG& panel, const int32_t& id, const int32_t& event);
+void CloseCommand(velmora::DIALOG& frame, const int32_t& id, const int32_t& event);
+void HelpCommand(velmora::DIALOG& frame, const int32_t& id, const int32_t& event);
+void CopyCommand(velmora::DIALOG& panel, const int32_t& id, const int32_t& event);
 
 // Splits a chosen path at the backslash in front of the file name and takes
 // each part over unless it is shorter than 2 characters; the directory is

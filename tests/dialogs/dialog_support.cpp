@@ -52,6 +52,6 @@ std::vector<CallRecord>& Calls() {
     return calls;
 }
 
-void RecordCall(V_WINDOW& /*window*/, int32_t id, int32_t event) { Calls().push_back({id, event, {}}); }
+void RecordCall(V_WINDOW& /*window*/, const int32_t& id, const int32_t& event) { Calls().push_back({id, event, {}}); }
 
 }  // namespace velmora::testing

@@ -42,6 +42,6 @@ struct CallRecord {
 std::vector<CallRecord>& Calls();
 
 // A callback that records (id, event).
-void RecordCall(V_WINDOW& window, int32_t id, int32_t event);
+void RecordCall(V_WINDOW& window, const int32_t& id, const int32_t& event);
 
 }  // namespace velmora::testing

@@ -210,7 +210,7 @@ protected:
 DIALOG* g_ending = nullptr;
 HWND g_owner = nullptr;
 BOOL g_ownerEnabledDuringRun = TRUE;
-void EndWithSeven(V_WINDOW&, int32_t, int32_t) {
+void EndWithSeven(V_WINDOW&, const int32_t&, const int32_t&) {
     g_ownerEnabledDuringRun = IsWindowEnabled(g_owner);
     DlgEnd(*g_ending, 7);
 }
@@ -237,7 +237,7 @@ TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
     static BOOL enabledDuringRun;
     bystander = other.hWnd;
     g_ending = &dialog;
-    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, int32_t, int32_t) {
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, const int32_t&, const int32_t&) {
         enabledDuringRun = IsWindowEnabled(bystander);
         DlgEnd(*g_ending, 4);
     }));
@@ -280,7 +280,7 @@ TEST_F(ModalRun, PendingQuitDoesNotEndTheRunAndIsPostedAgain) {
 
 TEST_F(ModalRun, QuitDuringTheRunGivesMinusOneAndIsPassedOn) {
     g_ending = &dialog;
-    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, int32_t, int32_t) { PostQuitMessage(3); }));
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, const int32_t&, const int32_t&) { PostQuitMessage(3); }));
     PostMessageA(GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(DlgRunModal(dialog), -1);
     MSG quit;
@@ -294,11 +294,11 @@ DIALOG* g_outer = nullptr;
 DIALOG* g_inner = nullptr;
 int32_t g_innerResult = 0;
 
-void EndBothFromInside(V_WINDOW&, int32_t, int32_t) {
+void EndBothFromInside(V_WINDOW&, const int32_t&, const int32_t&) {
     DlgEnd(*g_outer, 5);
     DlgEnd(*g_inner, 3);
 }
-void RunInner(V_WINDOW&, int32_t, int32_t) { g_innerResult = DlgRunModal(*g_inner); }
+void RunInner(V_WINDOW&, const int32_t&, const int32_t&) { g_innerResult = DlgRunModal(*g_inner); }
 
 TEST_F(ModalRun, NestedRunKeepsEndMessagesOfOuterRuns) {
     ASSERT_TRUE(DlgCreate(IDD_SMALL, other));
@@ -322,7 +322,7 @@ TEST_F(ModalRun, EndMessagesForDialogsNotRunningAreDropped) {
 
 TEST_F(ModalRun, DestroyingTheDialogEndsItsRun) {
     g_ending = &dialog;
-    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, int32_t, int32_t) { DlgDestroy(*g_ending); }));
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, [](V_WINDOW&, const int32_t&, const int32_t&) { DlgDestroy(*g_ending); }));
     PostMessageA(GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(DlgRunModal(dialog), -1);
     EXPECT_EQ(dialog.hWnd, nullptr);

@@ -29,31 +29,32 @@ using testing::TypeText;
 DIALOG* g_dialog = nullptr;
 
 // Records the call with the text of the control as the callback sees it.
-void RecordWithText(V_WINDOW& window, int32_t id, int32_t event) {
+void RecordWithText(V_WINDOW& window, const int32_t& id, const int32_t& event) {
     std::string text(20, ' ');
     DlgGetString(window, id, text);
     Calls().push_back({id, event, text.substr(0, text.find_last_not_of(' ') + 1)});
 }
 
 // Records the call with whether the second tab page is visible.
-void RecordPageVisible(V_WINDOW& window, int32_t id, int32_t event) {
+void RecordPageVisible(V_WINDOW& window, const int32_t& id, const int32_t& event) {
     const bool shown = IsWindowVisible(GetDlgItem(window.hWnd, IDC_PAGE2)) != FALSE;
     Calls().push_back({id, event, shown ? "page 2 shown" : "page 2 hidden"});
 }
 
-void RecordPosition(V_WINDOW& window, int32_t id, int32_t event) {
+void RecordPosition(V_WINDOW& window, const int32_t& id, const int32_t& event) {
     int32_t position = 0;
     DlgGetInteger(window, id, position);
     Calls().push_back({id, event, std::to_string(position)});
 }
 
-void RecordDraw(V_WINDOW&, int32_t id, V_DC& dc) {
+void RecordDraw(V_WINDOW&, const int32_t& id, V_DC& dc) {
     Calls().push_back({id, EVT_DRAW,
                        std::to_string(dc.viewWidth) + "x" + std::to_string(dc.viewHeight) +
                            (dc.hDC != nullptr ? " dc" : " none")});
 }
 
-void FillDisplay(V_WINDOW&, int32_t id, LVITEMA& item) {
+void FillDisplay(V_WINDOW&, const int32_t& id, const intptr_t& address) {
+    LVITEMA& item = *reinterpret_cast<LVITEMA*>(address);
     if ((item.mask & LVIF_TEXT) != 0 && item.cchTextMax > 4) std::strcpy(item.pszText, "own");
     Calls().push_back({id, EVT_DRAW, std::to_string(item.iItem)});
 }

@@ -53,7 +53,7 @@ TEST_F(CreationTest, CreationResetsTheRecordAndCountsTheWindow) {
     V_WINDOW record;
     {
         ScopedWindow first(record);
-        ASSERT_TRUE(VSetCommand(record, 1, [](V_WINDOW&, int32_t, int32_t) {}));
+        ASSERT_TRUE(VSetCommand(record, 1, [](V_WINDOW&, const int32_t&, const int32_t&) {}));
         WindowSetScrollSize(record, 10, 10);
     }
     const int32_t count = App().windowCount;

@@ -115,7 +115,7 @@ bool DropFiles(V_WINDOW& w, const DroppedFiles& files) {
     received.dropReleased = GlobalSize(received.drop) == 0;
     return nextResult != 0;
 }
-void CommandSubroutine(V_WINDOW& w, int32_t, int32_t) { Note(w, {}); }
+void CommandSubroutine(V_WINDOW& w, const int32_t&, const int32_t&) { Note(w, {}); }
 
 class DecodingTest : public ::testing::Test {
 protected:

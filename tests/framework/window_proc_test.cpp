@@ -24,7 +24,7 @@ struct CommandCall {
 std::vector<CommandCall> commandCalls;
 int32_t resultToSet = 0;
 
-void RecordCommand(V_WINDOW& window, int32_t id, int32_t code) {
+void RecordCommand(V_WINDOW& window, const int32_t& id, const int32_t& code) {
     commandCalls.push_back({&window, id, code});
     if (resultToSet != 0) SetCommandResult(resultToSet);
 }
