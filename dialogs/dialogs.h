@@ -26,9 +26,9 @@ using AttrIndex = std::optional<int32_t>;
 // Callback forms besides CommandRoutine (record, id, event or column), all
 // arguments by reference: owner drawing of statics and buttons, and display
 // data of virtual list views (`item` holds the address of the LVITEMA to
-// fill).
+// fill, as a pointer-sized integer would).
 using DrawRoutine = void (*)(V_WINDOW& window, const int32_t& id, V_DC& dc);
-using DisplayInfoRoutine = void (*)(V_WINDOW& window, const int32_t& id, const intptr_t& item);
+using DisplayInfoRoutine = void (*)(V_WINDOW& window, const int32_t& id, LVITEMA* const& item);
 
 // ---------------------------------------------------------------------------
 // Creation and lifetime

@@ -240,7 +240,7 @@ bool RouteListView(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t ev
         // only because most notifications are read-only.
         LVITEMA& item = const_cast<NMLVDISPINFOA*>(reinterpret_cast<const NMLVDISPINFOA*>(notify))->item;
         if (CommandRoutine routine = entry.callbacks[3]) {
-            const intptr_t address = reinterpret_cast<intptr_t>(&item);
+            LVITEMA* const address = &item;
             FromSlot<DisplayInfoRoutine>(routine)(window, id, address);
             return true;
         }

@@ -53,8 +53,8 @@ void RecordDraw(V_WINDOW&, const int32_t& id, V_DC& dc) {
                            (dc.hDC != nullptr ? " dc" : " none")});
 }
 
-void FillDisplay(V_WINDOW&, const int32_t& id, const intptr_t& address) {
-    LVITEMA& item = *reinterpret_cast<LVITEMA*>(address);
+void FillDisplay(V_WINDOW&, const int32_t& id, LVITEMA* const& address) {
+    LVITEMA& item = *address;
     if ((item.mask & LVIF_TEXT) != 0 && item.cchTextMax > 4) std::strcpy(item.pszText, "own");
     Calls().push_back({id, EVT_DRAW, std::to_string(item.iItem)});
 }
