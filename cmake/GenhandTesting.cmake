@@ -11,5 +11,10 @@ function(genhand_add_test name)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  # A test passes only when GoogleTest got to its final summary without a
+  # failure. The exit code alone is not enough: under Wine a process that
+  # dies of a stack overflow can end with exit code 0.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ tests?\\."
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()

@@ -237,6 +237,11 @@ int32_t ClassifyControl(HWND control) {
 }
 
 bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODULE module) {
+    // A record created again while its old window lives: that window lets go
+    // of it, so that it neither names the new window's record nor releases
+    // its tables when it is destroyed.
+    ReleasePreviousWindow(dialog);
+    DetachTableProperties(dialog);
     dialog.hWnd = nullptr;
     dialog.nMsgHandlers = 0;
     dialog.nControls = 0;
@@ -244,7 +249,6 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
     dialog.reserved = 0;
     dialog.idDlg = templateId;
     dialog.defProc = DEFPROC_DIALOG;
-    DetachTableProperties(dialog);
 
     InitCommonControls();
     if (module == nullptr) module = GetModuleHandleA(nullptr);

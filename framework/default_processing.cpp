@@ -53,7 +53,13 @@ bool ShowFrame(std::optional<int32_t> iconId, std::optional<int> showCommand) {
 
 LRESULT DefaultProcessing(V_WINDOW* window, HWND hWnd, UINT message, WPARAM wParam,
                           LPARAM lParam) {
-    if (window == nullptr) return DefWindowProcA(hWnd, message, wParam, lParam);
+    if (window == nullptr) {
+        // A dialog whose record let go of it still has WindowProc as its
+        // dialog procedure; the dialog manager does its default processing.
+        if (GetWindowLongPtrA(hWnd, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(&WindowProc))
+            return 0;
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    }
     switch (window->defProc) {
         case DEFPROC_DIALOG:
             return 0;  // the dialog manager does its own default processing
@@ -82,6 +88,11 @@ LRESULT WindowSendMessage(const V_WINDOW& window, UINT message, WPARAM wParam, L
 
 bool WindowCreate(V_WINDOW& window, const V_WINDOW& parent, DWORD style,
                   const WindowCreateOptions& options) {
+    // The record starts afresh: its old window (if any) lets go of it, and
+    // the tables of its earlier life are freed.
+    ReleasePreviousWindow(window);
+    if (!window.controls.empty()) ReleaseControlTable(window, false);
+    FreeHandlerTables(window);
     window = V_WINDOW{};
     const std::string title = options.title ? std::string(common::TrimTrailingBlanks(*options.title)) : std::string();
 
@@ -102,7 +113,9 @@ bool WindowCreate(V_WINDOW& window, const V_WINDOW& parent, DWORD style,
             window.hWnd = nullptr;
             return false;
         }
-        frameworkClass = IsFrameworkClass(className);
+        // A class of the program's whose procedure is WindowProc is a
+        // framework class too: its windows need no subclassing.
+        frameworkClass = IsFrameworkClass(className) || procedure == &WindowProc;
         window.defProc = frameworkClass ? DEFPROC_FRAMEWORK : reinterpret_cast<intptr_t>(procedure);
     } else {
         window.defProc = DEFPROC_FRAMEWORK;

@@ -33,6 +33,8 @@ constexpr char kFrameworkClassName[] = "VWndClass";
 constexpr char kRecordProperty[] = "VWND";
 constexpr char kControlProperty[] = "VCTL";
 constexpr char kDataProperty[] = "VDATA";
+// On a window whose record WindowAttach allocated: that record.
+constexpr char kAttachedProperty[] = "VATT";
 
 // Codes of WindowQuery (any other value is a mask of window styles).
 constexpr int32_t QUERY_IS_WINDOW = -5;
@@ -137,6 +139,14 @@ bool WindowDetach(V_WINDOW*& record);
 
 // Empties the tables and removes "VWND" and "VCTL" (WM_NCDESTROY).
 void WindowUnbind(V_WINDOW& window);
+
+// Before a record is bound to a new window: if its old window still lives
+// and carries the record, the window lets go of it ("VWND" removed, a
+// subclassed window gets its own procedure back).
+void ReleasePreviousWindow(V_WINDOW& window);
+
+// True for a defProc that is a saved window procedure (a subclassed window).
+bool IsSubclassProcedure(intptr_t defProc);
 
 bool WindowQuery(const V_WINDOW& window, int32_t query, const V_WINDOW* other = nullptr);
 

@@ -7,6 +7,12 @@
 #include "framework/framework.h"
 #include "framework/gdi.h"
 
+// The mapping computes in 4-byte reals; x87 registers would keep more
+// precision and give other pixels than the 64-bit build.
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#error "build 32-bit x86 with -msse2 -mfpmath=sse"
+#endif
+
 namespace velmora {
 namespace {
 
@@ -38,8 +44,13 @@ int32_t Nint(float value) {
     if (std::isnan(value)) return 0;
     if (value >= kLimit) return INT32_MAX;
     if (value <= -kLimit) return INT32_MIN;
-    return static_cast<int32_t>(value < 0.0f ? -std::floor(-value + 0.5f)
-                                             : std::floor(value + 0.5f));
+    // The integer nearest to the value, halves away from zero. Adding 0.5
+    // first would round in the addition (0.49999997 + 0.5 is 1.0 in single
+    // precision); the floor and its remainder are exact.
+    const float magnitude = std::fabs(value);
+    const float whole = std::floor(magnitude);
+    const auto nearest = static_cast<int32_t>(whole) + (magnitude - whole >= 0.5f ? 1 : 0);
+    return value < 0.0f ? -nearest : nearest;
 }
 
 int32_t DcDeviceX(const V_DC& dc, float x) {

@@ -71,6 +71,23 @@ V_WINDOW* WindowForHandle(HWND hWnd) {
     return &scratch;
 }
 
+bool IsSubclassProcedure(intptr_t defProc) {
+    return defProc != DEFPROC_FRAMEWORK && defProc != DEFPROC_DIALOG && defProc != DEFPROC_NONE;
+}
+
+void ReleasePreviousWindow(V_WINDOW& window) {
+    HWND old = window.hWnd;
+    if (old == nullptr || !IsWindow(old) || BoundRecord(old) != &window) return;
+    RemovePropA(old, kRecordProperty);
+    RemovePropA(old, kAttachedProperty);
+    // A subclassed window gets its own procedure back, so that it keeps
+    // working as a window of its class.
+    if (IsSubclassProcedure(window.defProc) &&
+        GetWindowLongPtrA(old, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WindowProc)) {
+        SetWindowLongPtrA(old, GWLP_WNDPROC, window.defProc);
+    }
+}
+
 void WindowUnbind(V_WINDOW& window) {
     if (window.hWnd == nullptr || GetPropA(window.hWnd, kRecordProperty) == nullptr) return;
     window.nMsgHandlers = 0;
@@ -89,7 +106,8 @@ bool WindowAttach(HWND hWnd, V_WINDOW*& record) {
         record = bound;
         return true;
     }
-    auto fresh = std::make_unique<V_WINDOW>();
+    auto fresh = std::unique_ptr<V_WINDOW>(new (std::nothrow) V_WINDOW);
+    if (fresh == nullptr) return false;
     fresh->hWnd = hWnd;
     fresh->idDlg = static_cast<int32_t>(GetWindowLongPtrA(hWnd, GWLP_ID));
     ++App().windowCount;
@@ -111,6 +129,8 @@ bool WindowAttach(HWND hWnd, V_WINDOW*& record) {
     // The window's controls get a table of their own, so that they can have
     // callbacks like the controls of a dialog.
     BuildControlTable(*fresh);
+    // Marks the record as the library's own: only such a record is ever freed.
+    SetPropA(hWnd, kAttachedProperty, fresh.get());
     record = fresh.release();
     return true;
 }
@@ -118,15 +138,17 @@ bool WindowAttach(HWND hWnd, V_WINDOW*& record) {
 bool WindowDetach(V_WINDOW*& record) {
     if (record == nullptr) return false;
     V_WINDOW& window = *record;
-    if (window.defProc == DEFPROC_NONE || window.defProc == DEFPROC_DIALOG ||
-        window.defProc == DEFPROC_FRAMEWORK) {
-        return false;
-    }
+    if (!IsSubclassProcedure(window.defProc)) return false;
+    // Records that the program owns (one that WindowAttach handed back for a
+    // window bound before, the MDI client's) are detached but never freed.
+    const bool allocated = window.hWnd != nullptr &&
+                           GetPropA(window.hWnd, kAttachedProperty) == &window;
     ReleaseControlTable(window, false);
     WindowUnbind(window);
+    if (allocated) RemovePropA(window.hWnd, kAttachedProperty);
     SetWindowLongPtrA(window.hWnd, GWLP_WNDPROC, window.defProc);
     window.defProc = DEFPROC_NONE;
-    delete record;
+    if (allocated) delete record;
     record = nullptr;
     return true;
 }

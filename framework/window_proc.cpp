@@ -1,6 +1,8 @@
 // WindowProc: the one window procedure of the framework (class procedure of
 // "VWndClass", dialog procedure of the dialog module's dialogs, and subclass
 // procedure of attached windows).
+#include <utility>
+
 #include "dialogs/constants.h"
 #include "dialogs/routing.h"
 #include "framework/framework.h"
@@ -309,21 +311,27 @@ LRESULT WindowMessage::OnDestroy() {
             result = Default();
         }
     }
-    ReleaseControlTable(*v, false);
+    // A record that names another window (bound again meanwhile) keeps the
+    // control table of that window.
+    if (v->hWnd == hWnd) ReleaseControlTable(*v, false);
     return result;
 }
 
 LRESULT WindowMessage::OnNcDestroy() {
     if (const MessageHandler* handler = HandlerFor(v, message)) CallHandler(*handler);
-    if (v != nullptr && BoundRecord(hWnd) != nullptr) {
-        const intptr_t classProcedure = v->defProc;
-        WindowUnbind(*v);
-        // A subclassed control frees what it owns on WM_NCDESTROY.
-        if (classProcedure != DEFPROC_FRAMEWORK && classProcedure != DEFPROC_DIALOG &&
-            classProcedure != DEFPROC_NONE) {
-            CallWindowProcA(reinterpret_cast<WNDPROC>(classProcedure), hWnd, message, wParam,
-                            lParam);
-        }
+    if (v == nullptr || BoundRecord(hWnd) == nullptr) return 0;
+    if (v->hWnd != hWnd) {
+        // The record lives on with another window: only this window's
+        // properties go.
+        RemovePropA(hWnd, kRecordProperty);
+        RemovePropA(hWnd, kControlProperty);
+        return 0;
+    }
+    const intptr_t classProcedure = v->defProc;
+    WindowUnbind(*v);
+    // A subclassed control frees what it owns on WM_NCDESTROY.
+    if (IsSubclassProcedure(classProcedure)) {
+        CallWindowProcA(reinterpret_cast<WNDPROC>(classProcedure), hWnd, message, wParam, lParam);
     }
     return 0;
 }
@@ -380,6 +388,10 @@ LRESULT WindowMessage::OnMouseWheel() {
     return Default();
 }
 
+// The window whose descendants are being told of a colour change; each of
+// them gets the message once from there, so none passes it on again.
+HWND colorChangeRoot = nullptr;
+
 BOOL CALLBACK SendSysColorChange(HWND child, LPARAM) {
     SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
     return TRUE;
@@ -388,7 +400,13 @@ BOOL CALLBACK SendSysColorChange(HWND child, LPARAM) {
 LRESULT WindowMessage::OnSysColorChange() {
     const MessageHandler* handler = HandlerFor(v, message);
     const LRESULT result = handler != nullptr ? CallHandler(*handler) : 0;
-    EnumChildWindows(hWnd, SendSysColorChange, 0);
+    const bool reached =
+        colorChangeRoot != nullptr && (colorChangeRoot == hWnd || IsChild(colorChangeRoot, hWnd));
+    if (!reached) {
+        const HWND outer = std::exchange(colorChangeRoot, hWnd);
+        EnumChildWindows(hWnd, SendSysColorChange, 0);
+        colorChangeRoot = outer;
+    }
     return result;
 }
 
@@ -449,6 +467,10 @@ LRESULT WindowMessage::OnOtherMessage() {
         case WM_NCACTIVATE:
         case WM_GETDLGCODE:
         case WM_QUERYENDSESSION:
+            return result;
+        case WM_DROPFILES:
+            // The handler's call has finished the drop: its handle is freed
+            // and must not be passed on.
             return result;
         default:
             return result != 0 ? result : Default();

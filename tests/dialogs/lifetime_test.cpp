@@ -10,6 +10,7 @@
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
 #include "test_dialogs.h"
+#include "tests/framework/test_support.h"
 
 namespace velmora {
 namespace {
@@ -132,18 +133,29 @@ TEST_F(DialogLifetime, NestedDialogIsFoundUnderItsTemplateId) {
     EXPECT_NE(ControlEntryOf(GetDlgItem(other.hWnd, IDC_CHILD_EDIT)), nullptr);
 }
 
-TEST_F(DialogLifetime, CreatingAgainDiscardsTheOldTableSafely) {
+TEST_F(DialogLifetime, CreatingAgainLetsTheOldWindowGo) {
     ASSERT_TRUE(DlgCreate(IDD_SMALL, dialog));
     HWND first = dialog.hWnd;
     HWND firstEdit = GetDlgItem(first, IDC_SMALL_EDIT);
     ASSERT_TRUE(DlgCreate(IDD_SMALL, dialog));
     EXPECT_NE(dialog.hWnd, first);
     EXPECT_TRUE(IsWindow(first));
-    // The first window's controls no longer point into the freed table.
+    // The first window's controls no longer point into the freed table, and
+    // the first window no longer names the record.
     EXPECT_EQ(ControlEntryOf(firstEdit), nullptr);
     EXPECT_EQ(ControlEntryOf(first), nullptr);
-    RemovePropA(first, kRecordProperty);
+    EXPECT_EQ(GetPropA(first, kRecordProperty), nullptr);
+
+    // Messages to the old window raise nothing, and destroying it leaves the
+    // new window's binding and table alone.
+    test::ExceptionCounter mismatches(EXC_RECORD_MISMATCH);
+    SendMessageA(first, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("old"));
     DestroyWindow(first);
+    EXPECT_EQ(mismatches.count(), 0);
+    EXPECT_EQ(GetPropA(dialog.hWnd, kRecordProperty), &dialog);
+    EXPECT_NE(ControlEntryOf(GetDlgItem(dialog.hWnd, IDC_SMALL_EDIT)), nullptr);
+    EXPECT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, RecordCall));
+    EXPECT_TRUE(DlgShow(dialog));
 }
 
 TEST_F(DialogLifetime, FrameNeedsTheMainRoutine) {

@@ -422,6 +422,32 @@ TEST_F(DecodingTest, DroppedFilesArriveBlankPaddedAfterTheDropIsReleased) {
     EXPECT_TRUE(received.dropReleased);
 }
 
+int dropsPassedOn = 0;
+LRESULT CALLBACK CountDropsPassedOn(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) ++dropsPassedOn;
+    return DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+// The handler's call has released the drop: a handler returning false must
+// not hand the freed drop to the window's own procedure.
+TEST_F(DecodingTest, AReleasedDropIsNotPassedOn) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = CountDropsPassedOn;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "GenhandDropTarget";
+    RegisterClassA(&windowClass);
+    V_WINDOW target;
+    WindowCreateOptions options;
+    options.className = windowClass.lpszClassName;
+    ScopedWindow window(target, WS_POPUP, options);
+    ASSERT_TRUE(VSetHandler(target, WM_DROPFILES, DropFiles));
+    nextResult = 0;
+    received.drop = MakeDrop({"C:\\a.txt"});
+    SendMessageA(target.hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(received.drop), 0);
+    EXPECT_EQ(received.calls, 1);
+    EXPECT_EQ(dropsPassedOn, 0);
+}
+
 TEST_F(DecodingTest, DropOfNoFilesCallsTheHandlerWithAnEmptyList) {
     ASSERT_TRUE(VSetHandler(record_, WM_DROPFILES, DropFiles));
     received.drop = MakeDrop({});

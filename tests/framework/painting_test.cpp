@@ -15,12 +15,26 @@ namespace {
 using test::ScopedWindow;
 
 TEST(MappingTest, NintRoundsHalvesAwayFromZero) {
-    EXPECT_EQ(Nint(2.5f), 3);
-    EXPECT_EQ(Nint(-2.5f), -3);
-    EXPECT_EQ(Nint(1.4999f), 1);
-    EXPECT_EQ(Nint(-0.5f), -1);
-    EXPECT_EQ(Nint(0.0f), 0);
-    EXPECT_EQ(Nint(1e20f), INT32_MAX);  // saturates instead of overflowing
+    const struct {
+        float value;
+        int32_t nearest;
+    } cases[] = {
+        {2.5f, 3}, {-2.5f, -3}, {1.4999f, 1}, {-0.5f, -1}, {0.0f, 0},
+        // Just below a half: adding 0.5 in single precision would give 1.
+        {0.49999997f, 0}, {-0.49999997f, 0}, {8388609.0f, 8388609}, {-4194304.5f, -4194305},
+        {1e20f, INT32_MAX},  // saturates instead of overflowing
+    };
+    for (const auto& c : cases) EXPECT_EQ(Nint(c.value), c.nearest) << c.value;
+}
+
+// The product is computed as a 4-byte real on both targets: 25 x (1/50)
+// is exactly 0.5 in single precision (0.49999998 if kept in x87 registers).
+TEST(MappingTest, MappingRoundsTheSinglePrecisionProduct) {
+    V_DC dc;
+    DcSetViewport(dc, 0, 0, 1, 1);
+    DcSetWindow(dc, 0.0f, 0.0f, 50.0f, 50.0f);
+    EXPECT_EQ(DcDeviceX(dc, 25.0f), 1);
+    EXPECT_EQ(DcDeviceY(dc, 75.0f), 2);
 }
 
 TEST(MappingTest, WorldPointsMapThroughViewportAndWindow) {

@@ -5,8 +5,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+#include <optional>
+#include <string>
+
 #include "framework/framework.h"
 #include "tests/framework/test_support.h"
+
+// Every pointer the library frees passes through here, so that a test can
+// tell whether a record of the program's was freed (it is then not freed
+// for real: the record lives in the program's storage).
+namespace {
+const void* g_watched = nullptr;
+bool g_watchedFreed = false;
+}  // namespace
+void operator delete(void* p) noexcept {
+    if (p != nullptr && p == g_watched) {
+        g_watchedFreed = true;
+        return;
+    }
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace velmora {
 namespace {
@@ -291,6 +312,93 @@ TEST(AttachTest, WindowOfTheFrameworkClassIsNotSubclassed) {
     EXPECT_EQ(record->defProc, DEFPROC_FRAMEWORK);
     DestroyWindow(plain);  // unbinds the record; the program owns it
     delete record;
+}
+
+TEST(AttachTest, DetachNeverFreesARecordOfTheProgram) {
+    test::StartFramework();
+    // A control created through its record, and the MDI client's record:
+    // WindowAttach hands back the record the window already has.
+    static V_WINDOW edit;
+    WindowCreateOptions options;
+    options.className = "Edit";
+    ScopedWindow window(edit, WS_POPUP, options);
+    V_MENU menu{CreateMenu(), nullptr};
+    AppendMenuA(menu.hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&Window");
+    App().inMainRoutine = true;
+    ASSERT_TRUE(MdiFrameCreate(menu, 1, "MDI"));
+    App().inMainRoutine = false;
+
+    for (V_WINDOW* owned : {&edit, &MdiClientRecord()}) {
+        const HWND hWnd = owned->hWnd;
+        const intptr_t classProcedure = owned->defProc;
+        V_WINDOW* handed = nullptr;
+        ASSERT_TRUE(WindowAttach(hWnd, handed));
+        ASSERT_EQ(handed, owned);
+        g_watched = owned;
+        g_watchedFreed = false;
+        EXPECT_TRUE(WindowDetach(handed));
+        g_watched = nullptr;
+        EXPECT_FALSE(g_watchedFreed);
+        EXPECT_EQ(handed, nullptr);
+        EXPECT_EQ(owned->defProc, DEFPROC_NONE);
+        EXPECT_EQ(GetWindowLongPtrA(hWnd, GWLP_WNDPROC), classProcedure);
+    }
+    App().mdiClient = nullptr;
+    DestroyWindow(VW_FRAME.hWnd);
+    test::PumpMessages();
+    test::TakeQuit();
+}
+
+// A class of the program's own with WindowProc as its procedure gives
+// windows of the framework: bound at creation, not subclassed.
+TEST(CreateTest, ProgramClassWithWindowProcIsAFrameworkClass) {
+    test::StartFramework();
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "GenhandOwnFrameworkClass";
+    RegisterClassA(&windowClass);
+    V_WINDOW record;
+    WindowCreateOptions options;
+    options.className = windowClass.lpszClassName;
+    ScopedWindow window(record, WS_POPUP, options);
+    ASSERT_TRUE(window.created());
+    EXPECT_EQ(record.defProc, DEFPROC_FRAMEWORK);
+    EXPECT_EQ(GetPropA(record.hWnd, kRecordProperty), &record);
+    EXPECT_EQ(GetWindowLongPtrA(record.hWnd, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&WindowProc));
+    SetWindowTextA(record.hWnd, "ok");
+    EXPECT_EQ(GetWindowTextLengthA(record.hWnd), 2);
+}
+
+constexpr UINT kAsk = WM_APP + 40;
+LRESULT Answer42(V_WINDOW&, int32_t, WPARAM, LPARAM) { return 42; }
+
+// A record created again while its old window lives: the old window lets go
+// of it (a subclassed one gets its own procedure back) and its destruction
+// leaves the new binding alone.
+TEST(CreateTest, CreatingAgainLetsTheOldWindowGo) {
+    test::StartFramework();
+    for (const std::optional<std::string>& className : {std::optional<std::string>{}, std::optional<std::string>{"Edit"}}) {
+        SCOPED_TRACE(className.value_or("VWndClass"));
+        V_WINDOW record;
+        WindowCreateOptions options;
+        options.className = className;
+        ScopedWindow first(record, WS_POPUP, options);
+        const HWND old = record.hWnd;
+        const LONG_PTR oldProcedure = className ? record.defProc : GetWindowLongPtrA(old, GWLP_WNDPROC);
+        ScopedWindow second(record, WS_POPUP, options);
+        ASSERT_NE(record.hWnd, old);
+        ASSERT_TRUE(VSetHandler(record, kAsk, Answer42));
+
+        test::ExceptionCounter mismatches(EXC_RECORD_MISMATCH);
+        EXPECT_EQ(GetPropA(old, kRecordProperty), nullptr);
+        EXPECT_EQ(GetWindowLongPtrA(old, GWLP_WNDPROC), oldProcedure);
+        EXPECT_EQ(SendMessageA(old, kAsk, 0, 0), 0);
+        DestroyWindow(old);
+        EXPECT_EQ(mismatches.count(), 0);
+        EXPECT_EQ(GetPropA(record.hWnd, kRecordProperty), &record);
+        EXPECT_EQ(SendMessageA(record.hWnd, kAsk, 0, 0), 42);
+    }
 }
 
 }  // namespace

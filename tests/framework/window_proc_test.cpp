@@ -309,18 +309,27 @@ TEST_F(WindowProcTest, NotifyFromANestedPanelGoesToThePanel) {
     EXPECT_EQ(SendMessageA(panel.hWnd, WM_NOTIFY, 6, 0), 0);
 }
 
+// A record bound to a second window behind the library's back (the window
+// made directly with the record as its creation parameter): the first
+// window reports the mismatch, and its destruction leaves the record, its
+// tables and the second window's binding alone.
 TEST_F(WindowProcTest, RecordBoundToASecondWindowIsReportedByTheFirst) {
     test::ExceptionCounter mismatches(EXC_RECORD_MISMATCH);
     V_WINDOW record;
     ScopedWindow first(record);
-    ScopedWindow second(record);  // the record now names the second window
-    ASSERT_NE(first.get(), second.get());
+    HWND second = CreateWindowExA(0, kFrameworkClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), &record);
+    ASSERT_EQ(record.hWnd, second);
+    ASSERT_TRUE(VSetHandler(record, WM_USER, CountingHandler));
     EXPECT_EQ(mismatches.count(), 0);
-    SendMessageA(first.get(), WM_USER, 0, 0);
+    SendMessageA(first.get(), WM_USER + 1, 0, 0);
     EXPECT_EQ(mismatches.count(), 1);
-    SendMessageA(second.get(), WM_USER, 0, 0);
+    SendMessageA(second, WM_USER + 1, 0, 0);
     EXPECT_EQ(mismatches.count(), 1);
-    RemovePropA(first.get(), "VWND");
+    DestroyWindow(first.get());
+    EXPECT_EQ(GetPropA(second, kRecordProperty), &record);
+    EXPECT_EQ(record.nMsgHandlers, 1);
+    DestroyWindow(second);
 }
 
 TEST_F(WindowProcTest, DestroyingTheFrameQuitsUnlessItsHandlerReturnsTrue) {
@@ -474,19 +483,29 @@ TEST_F(WindowProcTest, ClickOnAFrameworkChildGivesItTheFocus) {
 }
 
 int childColourCalls = 0;
+int grandchildColourCalls = 0;
 bool CountChildColour(V_WINDOW&) {
     ++childColourCalls;
     return false;
 }
+bool CountGrandchildColour(V_WINDOW&) {
+    ++grandchildColourCalls;
+    return false;
+}
 
+// Every descendant gets the message exactly once, however deep.
 TEST_F(WindowProcTest, SystemColourChangeReachesTheDescendants) {
     V_WINDOW parent;
     ScopedWindow window(parent);
     V_WINDOW child;
     ASSERT_NE(ChildWindow(child, parent, 71), nullptr);
+    V_WINDOW grandchild;
+    ASSERT_NE(ChildWindow(grandchild, child, 72), nullptr);
     ASSERT_TRUE(VSetHandler(child, WM_SYSCOLORCHANGE, CountChildColour));
+    ASSERT_TRUE(VSetHandler(grandchild, WM_SYSCOLORCHANGE, CountGrandchildColour));
     EXPECT_EQ(SendMessageA(window.get(), WM_SYSCOLORCHANGE, 0, 0), 0);
     EXPECT_EQ(childColourCalls, 1);
+    EXPECT_EQ(grandchildColourCalls, 1);
     handlerResult = true;
     ASSERT_TRUE(VSetHandler(parent, WM_SYSCOLORCHANGE, CountingHandler));
     EXPECT_EQ(SendMessageA(window.get(), WM_SYSCOLORCHANGE, 0, 0), 1);
