@@ -1,18 +1,27 @@
-// Message handler forms: the argument lists with which the window procedure
-// calls a program's handlers, one form per way of decoding a message.
+// Message handlers: how the window procedure calls a program's handler with
+// the arguments decoded from a message.
 //
-// A program registers a plain function; VSetHandler derives the form from
-// the function's type, so a handler is only ever called with the argument
-// list it was declared with. A handler registered for a message whose
-// decoding has another argument list is not called: the call raises
-// EXC_ROUTINE_INTERFACE and counts as returning 0.
+// Every decoding (framework/message_decoding.cpp) builds one
+// HandlerArguments block: the record, then each further argument as an
+// address, with a kind that says what the address points at. Routines are
+// called from that block in one of two ways:
+// - a C++ routine registered with its own type (VSetHandler(window, message,
+//   routine)) gets each argument converted to its declared parameter type;
+//   a routine whose parameter list does not match the message's decoding is
+//   not called: the call raises EXC_ROUTINE_INTERFACE and counts as 0;
+// - a routine without a type (a Fortran function, registered through the
+//   library's Fortran interface) gets every argument by reference, as the
+//   generated handler declarations expect, and returns a 4-byte LOGICAL or
+//   INTEGER.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "framework/window_record.h"
@@ -21,58 +30,98 @@ namespace velmora {
 
 struct V_DC;
 
-// One enumerator per decoding of CallMessageHandler, plus the command
-// subroutine form (which never decodes a message).
-enum class HandlerForm : int32_t {
-    None = 0,
-    NoArguments,      // WM_CREATE, WM_DESTROY, WM_CLOSE, WM_SYSCOLORCHANGE, ...
-    Move,             // iX, iY
-    Size,             // iWidth, iHeight, nFlag
-    Activate,         // nActivate, bMinimized, vWndPrevious
-    SetFocus,         // vWndLose
-    KillFocus,        // vWndFocus
-    Enable,           // bEnable
-    Paint,            // vDC, iX1, iY1, iX2, iY2
-    QueryEndSession,  // bLogOff
-    EraseBackground,  // vDC
-    EndSession,       // bEnd
-    ActivateApp,      // bActivate
-    SetCursor,        // nWhere, iMsg
-    MouseActivate,    // nHitTest -> hit-test action
-    GetMinMaxInfo,    // vSizeMax, vMaxPos, vMinSize, vMaxSize (in place)
-    WindowPos,        // iX, iY, iWidth, iHeight, nFlags (in place)
-    Help,             // bMenu, ID (in place)
-    ContextMenu,      // iX, iY
-    DisplayChange,    // nBitsPerPel, iX, iY
-    NcHitTest,        // iX, iY, nWhere -> hit-test code
-    NcActivate,       // bActivate
-    NcMouse,          // iX, iY, nWhere
-    Key,              // nCode, iRepeatCount, iScanCode
-    Char,             // nCode, bPressed, bAlt
-    InitDialog,       // ID, iEvent
-    SysCommand,       // nCommand
-    Timer,            // idTimer
-    Scroll,           // nFlag, nScrollCode, iPos
-    InitMenu,         // vMenu
-    InitMenuPopup,    // vMenu, bSystemMenu
-    Mouse,            // iX, iY, Msg, iKeyState
-    MouseWheel,       // nDelta, iX, iY, iKeyState
-    MenuLoop,         // bPopup
-    CaptureChanged,   // vWndGainCapture
-    MdiDestroy,       // vWndDestroy
-    MdiActivate,      // (first record), vWndDeact
-    DropFiles,        // sFile(:)
-    HotKey,           // IDKey
-    Generic,          // Msg, wParam, lParam
-    Command,          // idCmd, nCode: a command subroutine
-};
-
 // The dropped-file names of WM_DROPFILES: each exactly kDropNameLength
 // characters, blank-padded.
 constexpr size_t kDropNameLength = 260;
 using DroppedFiles = std::vector<std::string>;
 
-// Routine types, by argument list. Several decodings share one list.
+// What an argument's address points at.
+enum class ArgKind : uint8_t {
+    Int,      // int32_t, a copy
+    Logical,  // int32_t 1 or 0, a copy
+    Window,   // V_WINDOW, another window's record
+    IntRef,   // int32_t in the message's own structure (written back)
+    Point,    // V_POINT in the message's own structure (written back)
+    DC,       // V_DC made for the call
+    Menu,     // V_MENU made for the call
+    Files,    // kDropNameLength-character names, `fileCount` of them
+    WParam,   // int32_t copy; the full value is in `wide`
+    LParam,   // int32_t copy; the full value is in `wide`
+};
+
+// How a handler's result is read.
+enum class ResultKind : uint8_t {
+    Logical,  // true (not 0) or false
+    Integer,  // an int32 code (WM_MOUSEACTIVATE, WM_NCHITTEST)
+    Wide,     // an LRESULT (C++ routines of the generic form)
+};
+
+constexpr int kMaxHandlerArguments = 5;
+
+// The decoded arguments of one call. It holds addresses into itself, so it
+// is built in place and never copied.
+struct HandlerArguments {
+    HandlerArguments() = default;
+    HandlerArguments(const HandlerArguments&) = delete;
+    HandlerArguments& operator=(const HandlerArguments&) = delete;
+
+    V_WINDOW* record = nullptr;  // the first argument (vWnd)
+    ResultKind result = ResultKind::Logical;
+    int32_t count = 0;
+    std::array<ArgKind, kMaxHandlerArguments> kinds{};
+    std::array<void*, kMaxHandlerArguments> addresses{};
+    std::array<int32_t, kMaxHandlerArguments> values{};
+    std::array<intptr_t, kMaxHandlerArguments> wide{};
+    const char* files = nullptr;
+    int32_t fileCount = 0;
+
+    void AddInt(int32_t value) { AddValue(ArgKind::Int, value); }
+    void AddLogical(bool value) { AddValue(ArgKind::Logical, value ? 1 : 0); }
+    // The 32-bit copy is what by-reference callers receive; on 64-bit
+    // Windows the high half of wParam and lParam is cut off there.
+    void AddWide(ArgKind kind, intptr_t value) {
+        wide[count] = value;
+        AddValue(kind, static_cast<int32_t>(value));
+    }
+    void AddIntRef(int32_t& place) { AddAddress(ArgKind::IntRef, &place); }
+    void AddWindow(V_WINDOW& window) { AddAddress(ArgKind::Window, &window); }
+    void AddPoint(V_POINT& point) { AddAddress(ArgKind::Point, &point); }
+    void AddDc(V_DC& dc) { AddAddress(ArgKind::DC, &dc); }
+    void AddMenu(V_MENU& menu) { AddAddress(ArgKind::Menu, &menu); }
+    void AddFiles(const char* names, int32_t n) {
+        files = names;
+        fileCount = n;
+        AddAddress(ArgKind::Files, const_cast<char*>(names));
+    }
+
+private:
+    void AddValue(ArgKind kind, int32_t value) {
+        values[count] = value;
+        AddAddress(kind, &values[count]);
+    }
+    void AddAddress(ArgKind kind, void* address) {
+        kinds[count] = kind;
+        addresses[count] = address;
+        ++count;
+    }
+};
+
+// Calls a registered routine with decoded arguments.
+using HandlerInvoker = LRESULT (*)(GenericRoutine routine, const void* context,
+                                   HandlerArguments& args);
+
+// A registered message handler: the routine, how to call it, and what that
+// caller needs besides (the Fortran drop-files trampoline).
+struct MessageHandler {
+    HandlerInvoker invoker = nullptr;
+    GenericRoutine routine = nullptr;
+    const void* context = nullptr;
+};
+
+// Reports a routine whose form does not match the message and gives 0.
+LRESULT RaiseRoutineInterface();
+
+// C++ routine types, by argument list. Several decodings share one list.
 using HandlerNoArguments = bool (*)(V_WINDOW& vWnd);
 using HandlerTwoInts = bool (*)(V_WINDOW& vWnd, int32_t, int32_t);
 using HandlerThreeInts = bool (*)(V_WINDOW& vWnd, int32_t, int32_t, int32_t);
@@ -100,94 +149,134 @@ using HandlerGeneric = LRESULT (*)(V_WINDOW& vWnd, int32_t Msg, WPARAM wParam, L
 
 namespace detail {
 
-// The argument lists, independent of the message they decode.
-enum class ArgumentList : int32_t {
-    Unknown,
-    NoArguments,
-    TwoInts,
-    ThreeInts,
-    FourInts,
-    OneInt,
-    OneLogical,
-    OtherWindow,
-    Activate,
-    Paint,
-    Erase,
-    MouseActivate,
-    MinMax,
-    WindowPos,
-    Help,
-    HitTest,
-    Char,
-    InitMenu,
-    InitMenuPopup,
-    DropFiles,
-    Generic,
-    Command,
+DroppedFiles FileList(const HandlerArguments& args);
+
+// The argument kind a C++ parameter type stands for, and its value.
+template <class T>
+struct Parameter {
+    static constexpr bool known = false;
+};
+template <class T, ArgKind K>
+struct ReferenceParameter {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = K;
+    static T& Get(HandlerArguments& a, int i) { return *static_cast<T*>(a.addresses[i]); }
+};
+template <>
+struct Parameter<int32_t> {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = ArgKind::Int;
+    static int32_t Get(HandlerArguments& a, int i) { return a.values[i]; }
+};
+template <>
+struct Parameter<bool> {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = ArgKind::Logical;
+    static bool Get(HandlerArguments& a, int i) { return a.values[i] != 0; }
+};
+template <>
+struct Parameter<WPARAM> {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = ArgKind::WParam;
+    static WPARAM Get(HandlerArguments& a, int i) { return static_cast<WPARAM>(a.wide[i]); }
+};
+template <>
+struct Parameter<LPARAM> {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = ArgKind::LParam;
+    static LPARAM Get(HandlerArguments& a, int i) { return static_cast<LPARAM>(a.wide[i]); }
+};
+template <>
+struct Parameter<V_WINDOW&> : ReferenceParameter<V_WINDOW, ArgKind::Window> {};
+template <>
+struct Parameter<int32_t&> : ReferenceParameter<int32_t, ArgKind::IntRef> {};
+template <>
+struct Parameter<V_POINT&> : ReferenceParameter<V_POINT, ArgKind::Point> {};
+template <>
+struct Parameter<V_DC&> : ReferenceParameter<V_DC, ArgKind::DC> {};
+template <>
+struct Parameter<const V_DC&> : ReferenceParameter<const V_DC, ArgKind::DC> {};
+template <>
+struct Parameter<const V_MENU&> : ReferenceParameter<const V_MENU, ArgKind::Menu> {};
+template <>
+struct Parameter<const DroppedFiles&> {
+    static constexpr bool known = true;
+    static constexpr ArgKind kind = ArgKind::Files;
+    static DroppedFiles Get(HandlerArguments& a, int) { return FileList(a); }
 };
 
-template <class Routine>
-struct ArgumentListOf : std::integral_constant<ArgumentList, ArgumentList::Unknown> {};
+template <class R>
+struct Result {
+    static constexpr bool known = false;
+};
+template <>
+struct Result<bool> {
+    static constexpr bool known = true;
+    static constexpr ResultKind kind = ResultKind::Logical;
+    static LRESULT From(bool value) { return value ? 1 : 0; }
+};
+template <>
+struct Result<int32_t> {
+    static constexpr bool known = true;
+    static constexpr ResultKind kind = ResultKind::Integer;
+    static LRESULT From(int32_t value) { return value; }
+};
+template <>
+struct Result<LRESULT> {
+    static constexpr bool known = true;
+    static constexpr ResultKind kind = ResultKind::Wide;
+    static LRESULT From(LRESULT value) { return value; }
+};
 
-#define VELMORA_ARGUMENT_LIST(routineType, list)                                            \
-    template <>                                                                           \
-    struct ArgumentListOf<routineType> : std::integral_constant<ArgumentList, list> {}
-VELMORA_ARGUMENT_LIST(HandlerNoArguments, ArgumentList::NoArguments);
-VELMORA_ARGUMENT_LIST(HandlerTwoInts, ArgumentList::TwoInts);
-VELMORA_ARGUMENT_LIST(HandlerThreeInts, ArgumentList::ThreeInts);
-VELMORA_ARGUMENT_LIST(HandlerFourInts, ArgumentList::FourInts);
-VELMORA_ARGUMENT_LIST(HandlerOneInt, ArgumentList::OneInt);
-VELMORA_ARGUMENT_LIST(HandlerOneLogical, ArgumentList::OneLogical);
-VELMORA_ARGUMENT_LIST(HandlerOtherWindow, ArgumentList::OtherWindow);
-VELMORA_ARGUMENT_LIST(HandlerActivate, ArgumentList::Activate);
-VELMORA_ARGUMENT_LIST(HandlerPaint, ArgumentList::Paint);
-VELMORA_ARGUMENT_LIST(HandlerErase, ArgumentList::Erase);
-VELMORA_ARGUMENT_LIST(HandlerMouseActivate, ArgumentList::MouseActivate);
-VELMORA_ARGUMENT_LIST(HandlerMinMax, ArgumentList::MinMax);
-VELMORA_ARGUMENT_LIST(HandlerWindowPos, ArgumentList::WindowPos);
-VELMORA_ARGUMENT_LIST(HandlerHelp, ArgumentList::Help);
-VELMORA_ARGUMENT_LIST(HandlerHitTest, ArgumentList::HitTest);
-VELMORA_ARGUMENT_LIST(HandlerChar, ArgumentList::Char);
-VELMORA_ARGUMENT_LIST(HandlerInitMenu, ArgumentList::InitMenu);
-VELMORA_ARGUMENT_LIST(HandlerInitMenuPopup, ArgumentList::InitMenuPopup);
-VELMORA_ARGUMENT_LIST(HandlerDropFiles, ArgumentList::DropFiles);
-VELMORA_ARGUMENT_LIST(HandlerGeneric, ArgumentList::Generic);
-VELMORA_ARGUMENT_LIST(CommandRoutine, ArgumentList::Command);
-#undef VELMORA_ARGUMENT_LIST
+template <class R, class... A, size_t... I>
+LRESULT CallTyped(R (*routine)(V_WINDOW&, A...), HandlerArguments& args,
+                  std::index_sequence<I...>) {
+    return Result<R>::From(routine(*args.record, Parameter<A>::Get(args, static_cast<int>(I))...));
+}
+
+// Calls a C++ routine of type R(V_WINDOW&, A...) when its parameter list is
+// the one the message was decoded into.
+template <class R, class... A>
+LRESULT InvokeTyped(GenericRoutine routine, const void*, HandlerArguments& args) {
+    if constexpr (Result<R>::known && (Parameter<A>::known && ...)) {
+        constexpr std::array<ArgKind, sizeof...(A)> kinds{Parameter<A>::kind...};
+        bool fits = args.result == Result<R>::kind && args.count == static_cast<int32_t>(kinds.size());
+        for (size_t i = 0; fits && i < kinds.size(); ++i) fits = args.kinds[i] == kinds[i];
+        if (!fits) return RaiseRoutineInterface();
+        return CallTyped(reinterpret_cast<R (*)(V_WINDOW&, A...)>(routine), args,
+                         std::index_sequence_for<A...>{});
+    } else {
+        return RaiseRoutineInterface();
+    }
+}
 
 }  // namespace detail
 
-// The decoding that CallMessageHandler applies to a message.
-HandlerForm FormForMessage(UINT message);
-
-// The argument list a form is called with.
-detail::ArgumentList ArgumentListOfForm(HandlerForm form);
-
-// True when a routine of form `routineForm` may be called for `message`.
-bool FormFitsMessage(HandlerForm routineForm, UINT message);
-
-// The form recorded for a routine with argument list `list` registered
-// for `message`: the message's own form when the lists agree, otherwise
-// the first form with that list (which then never fits the message).
-HandlerForm FormForRegistration(UINT message, detail::ArgumentList list);
-
-// Wraps a typed routine for the message it is meant for.
-template <class Routine>
-MessageHandler MakeHandler(UINT message, Routine routine) {
-    constexpr detail::ArgumentList list = detail::ArgumentListOf<Routine>::value;
-    static_assert(list != detail::ArgumentList::Unknown,
-                  "the routine's argument list is not one of the handler forms");
-    return MessageHandler{FormForRegistration(message, list),
-                          reinterpret_cast<GenericRoutine>(routine)};
+// Wraps a C++ routine: it is called with the arguments its type declares.
+template <class R, class... A>
+MessageHandler MakeHandler(R (*routine)(V_WINDOW&, A...)) {
+    return MessageHandler{&detail::InvokeTyped<R, A...>,
+                          reinterpret_cast<GenericRoutine>(routine), nullptr};
 }
 
+// Calls a routine without a type (a Fortran function): every argument by
+// reference, the result a 4-byte LOGICAL (or INTEGER for the integer
+// decodings). A WM_DROPFILES handler goes through `context`, a
+// FortranDropCaller, since only Fortran can build its array argument.
+LRESULT InvokeByReference(GenericRoutine routine, const void* context, HandlerArguments& args);
+
+// The Fortran side of a drop: calls `routine`(record, names(1:count)) with
+// the names as CHARACTER(kDropNameLength) elements; returns its LOGICAL.
+using FortranDropCaller = int32_t (*)(GenericRoutine routine, V_WINDOW* record,
+                                      const char* names, int32_t count);
+
 // Enters or replaces the handler of one message (false for a record that is
-// not bound to a framework window).
+// not bound to a framework window, or when the table cannot grow).
 bool VSetHandler(V_WINDOW& window, UINT message, MessageHandler handler);
 
 template <class R, class... A>
-bool VSetHandler(V_WINDOW& window, UINT message, R (*routine)(A...)) {
-    return VSetHandler(window, message, MakeHandler(message, routine));
+bool VSetHandler(V_WINDOW& window, UINT message, R (*routine)(V_WINDOW&, A...)) {
+    return VSetHandler(window, message, MakeHandler(routine));
 }
 
 // The six messages whose handlers get default processing inside
@@ -199,5 +288,17 @@ bool AppliesOwnDefaultProcessing(UINT message);
 // WM_ERASEBKGND, WM_CONTEXTMENU, WM_CHAR and WM_DEADCHAR when it returns 0).
 LRESULT CallMessageHandler(const MessageHandler& handler, V_WINDOW& vWnd, UINT message,
                            WPARAM wParam, LPARAM lParam);
+
+// A registered handler ready to be called with arguments a decoding builds.
+class HandlerCall {
+public:
+    explicit HandlerCall(const MessageHandler& handler) : handler_(handler) {}
+    LRESULT operator()(HandlerArguments& args) const {
+        return handler_.invoker(handler_.routine, handler_.context, args);
+    }
+
+private:
+    const MessageHandler& handler_;
+};
 
 }  // namespace velmora

@@ -217,7 +217,7 @@ void ResizeScrollPages(V_WINDOW& window, int clientWidth, int clientHeight) {
     WindowRedraw(window);
 }
 
-LRESULT PaintWithHandler(V_WINDOW& window, PaintCall handler) {
+LRESULT PaintWithHandler(V_WINDOW& window, const HandlerCall& call, HandlerArguments& args) {
     RECT update{};
     if (!GetUpdateRect(window.hWnd, &update, FALSE)) return 0;
     RECT client{};
@@ -239,17 +239,23 @@ LRESULT PaintWithHandler(V_WINDOW& window, PaintCall handler) {
     DcSetWindow(target, 0.0f, 0.0f, static_cast<float>(width), static_cast<float>(height));
 
     const RECT& area = paint.updateRect();
-    const bool result = handler(window, target, area.left, area.top, area.right, area.bottom);
+    args.AddDc(target);
+    args.AddInt(area.left);
+    args.AddInt(area.top);
+    args.AddInt(area.right);
+    args.AddInt(area.bottom);
+    const LRESULT result = call(args);
     if (buffered) {
         if (memoryDc.hDC != nullptr) {
             BitBlt(paintDc.hDC, 0, 0, client.right, client.bottom, memoryDc.hDC, 0, 0, SRCCOPY);
             DcReleaseMemory(memoryDc);
         }
     }
-    return result ? 1 : 0;
+    return result;
 }
 
-LRESULT EraseWithHandler(V_WINDOW& window, HDC hDC, EraseCall handler) {
+LRESULT EraseWithHandler(V_WINDOW& window, HDC hDC, const HandlerCall& call,
+                         HandlerArguments& args) {
     RECT client{};
     GetClientRect(window.hWnd, &client);
     V_DC dc;
@@ -257,7 +263,8 @@ LRESULT EraseWithHandler(V_WINDOW& window, HDC hDC, EraseCall handler) {
     DcSetViewport(dc, 0, 0, client.right, client.bottom);
     DcSetWindow(dc, 0.0f, 0.0f, static_cast<float>(client.right),
                 static_cast<float>(client.bottom));
-    return handler(window, dc) ? 1 : 0;
+    args.AddDc(dc);
+    return call(args);
 }
 
 }  // namespace velmora

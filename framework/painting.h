@@ -72,10 +72,13 @@ void ScrollByBar(V_WINDOW& window, int bar, int requestCode);
 void ScrollByWheel(V_WINDOW& window, WPARAM wParam);
 void ResizeScrollPages(V_WINDOW& window, int clientWidth, int clientHeight);
 
-// Paint and erase set-up around a handler (used by CallMessageHandler).
-using PaintCall = bool (*)(V_WINDOW&, V_DC&, int32_t, int32_t, int32_t, int32_t);
-using EraseCall = bool (*)(V_WINDOW&, const V_DC&);
-LRESULT PaintWithHandler(V_WINDOW& window, PaintCall handler);
-LRESULT EraseWithHandler(V_WINDOW& window, HDC hDC, EraseCall handler);
+// Paint and erase set-up around a handler (the WM_PAINT and WM_ERASEBKGND
+// decodings): they add the drawing context (and the update rectangle) to
+// `args` and call the handler.
+class HandlerCall;
+struct HandlerArguments;
+LRESULT PaintWithHandler(V_WINDOW& window, const HandlerCall& call, HandlerArguments& args);
+LRESULT EraseWithHandler(V_WINDOW& window, HDC hDC, const HandlerCall& call,
+                         HandlerArguments& args);
 
 }  // namespace velmora

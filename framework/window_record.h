@@ -58,19 +58,11 @@ struct V_POINT {
     int32_t y = 0;
 };
 
-// Handler forms: one per argument decoding of the window procedure. The
-// framework defines the enumerators (framework/handlers.h).
-enum class HandlerForm : int32_t;
-
 // Any routine address; cast back to its real type before a call.
 using GenericRoutine = void (*)();
 
-// A registered message handler carries its form so that the window procedure
-// calls it only with the argument list it was declared with.
-struct MessageHandler {
-    HandlerForm form{};
-    GenericRoutine routine = nullptr;
-};
+// A registered message handler (framework/handlers.h).
+struct MessageHandler;
 
 // One column of a handler table: a plain pointer to storage that the library
 // allocates and frees, elements numbered from 1. The table's capacity is kept

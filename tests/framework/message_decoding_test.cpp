@@ -155,60 +155,60 @@ std::vector<NumberRow> NumberRows() {
     const LPARAM released = static_cast<LPARAM>(0xC13F0001u);
     const LPARAM charFlags = static_cast<LPARAM>(0xA0000001u);  // bits 31 and 29
     std::vector<NumberRow> rows = {
-        {"WM_MOVE", WM_MOVE, 0, Words(-5, 300), MakeHandler(WM_MOVE, TwoInts), {-5, 300}, 1},
-        {"WM_SIZE", WM_SIZE, SIZE_MAXIMIZED, Words(640, -1), MakeHandler(WM_SIZE, ThreeInts),
+        {"WM_MOVE", WM_MOVE, 0, Words(-5, 300), MakeHandler(TwoInts), {-5, 300}, 1},
+        {"WM_SIZE", WM_SIZE, SIZE_MAXIMIZED, Words(640, -1), MakeHandler(ThreeInts),
          {640, -1, SIZE_MAXIMIZED}, 0},
-        {"WM_ENABLE", WM_ENABLE, 5, 0, MakeHandler(WM_ENABLE, OneLogical), {1}, 1},
-        {"WM_ENABLE off", WM_ENABLE, 0, 0, MakeHandler(WM_ENABLE, OneLogical), {0}, 1},
+        {"WM_ENABLE", WM_ENABLE, 5, 0, MakeHandler(OneLogical), {1}, 1},
+        {"WM_ENABLE off", WM_ENABLE, 0, 0, MakeHandler(OneLogical), {0}, 1},
         {"WM_QUERYENDSESSION logoff", WM_QUERYENDSESSION, 0, static_cast<LPARAM>(0x80000000u),
-         MakeHandler(WM_QUERYENDSESSION, OneLogical), {1}, 1},
+         MakeHandler(OneLogical), {1}, 1},
         {"WM_QUERYENDSESSION shutdown", WM_QUERYENDSESSION, 0, 0,
-         MakeHandler(WM_QUERYENDSESSION, OneLogical), {0}, 1},
-        {"WM_ENDSESSION", WM_ENDSESSION, 1, 0, MakeHandler(WM_ENDSESSION, OneLogical), {1}, 1},
-        {"WM_ACTIVATEAPP", WM_ACTIVATEAPP, 0, 0, MakeHandler(WM_ACTIVATEAPP, OneLogical), {0},
+         MakeHandler(OneLogical), {0}, 1},
+        {"WM_ENDSESSION", WM_ENDSESSION, 1, 0, MakeHandler(OneLogical), {1}, 1},
+        {"WM_ACTIVATEAPP", WM_ACTIVATEAPP, 0, 0, MakeHandler(OneLogical), {0},
          1},
         {"WM_SETCURSOR", WM_SETCURSOR, 0, Words(HTERROR, WM_LBUTTONDOWN),
-         MakeHandler(WM_SETCURSOR, TwoInts), {-2, WM_LBUTTONDOWN}, 0},
+         MakeHandler(TwoInts), {-2, WM_LBUTTONDOWN}, 0},
         {"WM_MOUSEACTIVATE", WM_MOUSEACTIVATE, 0, Words(-2, WM_LBUTTONDOWN),
-         MakeHandler(WM_MOUSEACTIVATE, MouseActivate), {65534}, 1},
-        {"WM_CONTEXTMENU keyboard", WM_CONTEXTMENU, 0, -1, MakeHandler(WM_CONTEXTMENU, TwoInts),
+         MakeHandler(MouseActivate), {65534}, 1},
+        {"WM_CONTEXTMENU keyboard", WM_CONTEXTMENU, 0, -1, MakeHandler(TwoInts),
          {65535, 65535}, 1},
         {"WM_DISPLAYCHANGE", WM_DISPLAYCHANGE, 32, Words(1920, 40000),
-         MakeHandler(WM_DISPLAYCHANGE, ThreeInts), {32, 1920, 40000}, 1},
-        {"WM_NCACTIVATE", WM_NCACTIVATE, 1, 0, MakeHandler(WM_NCACTIVATE, OneLogical), {1}, 1},
-        {"WM_KEYDOWN", WM_KEYDOWN, VK_F5, key, MakeHandler(WM_KEYDOWN, ThreeInts),
+         MakeHandler(ThreeInts), {32, 1920, 40000}, 1},
+        {"WM_NCACTIVATE", WM_NCACTIVATE, 1, 0, MakeHandler(OneLogical), {1}, 1},
+        {"WM_KEYDOWN", WM_KEYDOWN, VK_F5, key, MakeHandler(ThreeInts),
          {VK_F5, 3, 0x13F}, 1},
-        {"WM_KEYUP", WM_KEYUP, 'Q', released, MakeHandler(WM_KEYUP, ThreeInts), {'Q', 1, 0x13F},
+        {"WM_KEYUP", WM_KEYUP, 'Q', released, MakeHandler(ThreeInts), {'Q', 1, 0x13F},
          1},
-        {"WM_CHAR", WM_CHAR, 'a', charFlags, MakeHandler(WM_CHAR, CharArgs), {'a', 1, 1}, 1},
-        {"WM_DEADCHAR", WM_DEADCHAR, '^', 1, MakeHandler(WM_DEADCHAR, CharArgs), {'^', 0, 0}, 1},
+        {"WM_CHAR", WM_CHAR, 'a', charFlags, MakeHandler(CharArgs), {'a', 1, 1}, 1},
+        {"WM_DEADCHAR", WM_DEADCHAR, '^', 1, MakeHandler(CharArgs), {'^', 0, 0}, 1},
         {"WM_SYSCOMMAND", WM_SYSCOMMAND, SC_KEYMENU | 0xF, 0,
-         MakeHandler(WM_SYSCOMMAND, OneInt), {SC_KEYMENU}, 1},
-        {"WM_TIMER", WM_TIMER, 42, 0, MakeHandler(WM_TIMER, OneInt), {42}, 1},
-        {"WM_HOTKEY", WM_HOTKEY, 7, 0, MakeHandler(WM_HOTKEY, OneInt), {7}, 1},
-        {"WM_ENTERMENULOOP", WM_ENTERMENULOOP, 1, 0, MakeHandler(WM_ENTERMENULOOP, OneLogical),
+         MakeHandler(OneInt), {SC_KEYMENU}, 1},
+        {"WM_TIMER", WM_TIMER, 42, 0, MakeHandler(OneInt), {42}, 1},
+        {"WM_HOTKEY", WM_HOTKEY, 7, 0, MakeHandler(OneInt), {7}, 1},
+        {"WM_ENTERMENULOOP", WM_ENTERMENULOOP, 1, 0, MakeHandler(OneLogical),
          {1}, 1},
-        {"WM_EXITMENULOOP", WM_EXITMENULOOP, 0, 0, MakeHandler(WM_EXITMENULOOP, OneLogical),
+        {"WM_EXITMENULOOP", WM_EXITMENULOOP, 0, 0, MakeHandler(OneLogical),
          {0}, 1},
         {"WM_MOUSEWHEEL", WM_MOUSEWHEEL, static_cast<WPARAM>(static_cast<uint32_t>(
                                              MAKELONG(MK_CONTROL, -120))),
-         Words(100, -20), MakeHandler(WM_MOUSEWHEEL, FourInts), {-120, 100, -20, MK_CONTROL}, 0},
-        {"WM_TIMECHANGE", WM_TIMECHANGE, 0, 0, MakeHandler(WM_TIMECHANGE, NoArguments), {}, 1},
-        {"WM_CHILDACTIVATE", WM_CHILDACTIVATE, 0, 0, MakeHandler(WM_CHILDACTIVATE, NoArguments),
+         Words(100, -20), MakeHandler(FourInts), {-120, 100, -20, MK_CONTROL}, 0},
+        {"WM_TIMECHANGE", WM_TIMECHANGE, 0, 0, MakeHandler(NoArguments), {}, 1},
+        {"WM_CHILDACTIVATE", WM_CHILDACTIVATE, 0, 0, MakeHandler(NoArguments),
          {}, 1},
-        {"WM_CLOSE", WM_CLOSE, 0, 0, MakeHandler(WM_CLOSE, NoArguments), {}, 1},
-        {"generic", WM_USER + 5, 11, -22, MakeHandler(WM_USER + 5, Generic),
+        {"WM_CLOSE", WM_CLOSE, 0, 0, MakeHandler(NoArguments), {}, 1},
+        {"generic", WM_USER + 5, 11, -22, MakeHandler(Generic),
          {WM_USER + 5, 11, -22}, 1},
     };
     for (UINT message : {WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK,
                          WM_NCRBUTTONDOWN, WM_NCRBUTTONUP, WM_NCRBUTTONDBLCLK}) {
         rows.push_back({"non-client mouse", message, HTCAPTION, Words(-10, 20),
-                        MakeHandler(message, ThreeInts), {-10, 20, HTCAPTION}, 1});
+                        MakeHandler(ThreeInts), {-10, 20, HTCAPTION}, 1});
     }
     for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
                          WM_RBUTTONDOWN, WM_RBUTTONUP}) {
         rows.push_back({"mouse", message, MK_LBUTTON | MK_SHIFT, Words(-3, 7),
-                        MakeHandler(message, FourInts),
+                        MakeHandler(FourInts),
                         {-3, 7, message, MK_LBUTTON | MK_SHIFT},
                         message == WM_LBUTTONDOWN ? 0 : 1});
     }
@@ -466,7 +466,7 @@ TEST_F(DecodingTest, DropOfNoFilesCallsTheHandlerWithAnEmptyList) {
 
 TEST_F(DecodingTest, InitDialogDecodingServesDirectCalls) {
     record_.idDlg = 102;
-    const MessageHandler handler = MakeHandler(WM_INITDIALOG, TwoInts);
+    const MessageHandler handler = MakeHandler(TwoInts);
     EXPECT_EQ(CallMessageHandler(handler, record_, WM_INITDIALOG, 0, 0), 1);
     EXPECT_EQ(received.values, (std::vector<int64_t>{102, 0}));
 }
@@ -491,7 +491,7 @@ TEST_F(DecodingTest, RoutineOfAnotherFormIsReportedAndNotCalled) {
 
 TEST_F(DecodingTest, RoutineWithTheSameArgumentListServesAnotherMessage) {
     test::ExceptionCounter mismatches(EXC_ROUTINE_INTERFACE);
-    const MessageHandler moveHandler = MakeHandler(WM_MOVE, TwoInts);
+    const MessageHandler moveHandler = MakeHandler(TwoInts);
     EXPECT_EQ(CallMessageHandler(moveHandler, record_, WM_CONTEXTMENU, 0, -1), 1);
     EXPECT_EQ(received.values, (std::vector<int64_t>{65535, 65535}));
     EXPECT_EQ(mismatches.count(), 0);

@@ -71,7 +71,6 @@ TEST(HandlerTableTest, KeysStayAscendingAndARepeatedKeyReplaces) {
     EXPECT_EQ(record.msgKeys(1), WM_CREATE);
     EXPECT_EQ(record.msgKeys(2), WM_SIZE);
     EXPECT_EQ(record.msgRoutines(2).routine, reinterpret_cast<GenericRoutine>(OnSizeSecond));
-    EXPECT_EQ(record.msgRoutines(2).form, HandlerForm::Size);
     int32_t position = 0;
     EXPECT_TRUE(FindMessageHandler(record, WM_SIZE, position));
     EXPECT_EQ(position, 2);

@@ -113,7 +113,7 @@ TEST_F(WindowProcTest, EmptyRegistrationsAreNeverCalled) {
     V_WINDOW record;
     ScopedWindow window(record);
     ASSERT_TRUE(VSetCommand(record, 12, nullptr));
-    ASSERT_TRUE(VSetHandler(record, WM_USER + 9, MessageHandler{HandlerForm::Generic, nullptr}));
+    ASSERT_TRUE(VSetHandler(record, WM_USER + 9, MessageHandler{}));
     EXPECT_EQ(SendMessageA(window.get(), WM_COMMAND, MAKEWPARAM(12, 0), 0), 1);
     EXPECT_EQ(SendMessageA(window.get(), WM_USER + 9, 0, 0), 0);
 }
