@@ -15,3 +15,10 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # them the build tree's own prefix.
 get_filename_component(_genhand_root ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${_genhand_root}/scripts/wine-run.sh;${GENHAND_WINE_LOADER})
+
+# Fortran programs on the library need mingw-w64's gfortran; without it the
+# Fortran modules and their programs are left out of the tree.
+find_program(GENHAND_MINGW_GFORTRAN ${GENHAND_MINGW_TRIPLE}-gfortran-posix)
+if(GENHAND_MINGW_GFORTRAN)
+  set(CMAKE_Fortran_COMPILER ${GENHAND_MINGW_GFORTRAN})
+endif()

@@ -116,6 +116,11 @@ bool DlgSetSub(DIALOG& dialog, int32_t id, CommandRoutine routine, int32_t event
 bool DlgSetSub(DIALOG& dialog, int32_t id, DrawRoutine routine, int32_t event = EVT_DRAW);
 bool DlgSetSub(DIALOG& dialog, int32_t id, DisplayInfoRoutine routine, int32_t event = EVT_DRAW);
 
+// As DlgSetSub, for a routine without a type (a Fortran subroutine): the
+// slot that the control's kind gives the event decides the form it is
+// called with.
+bool DlgSetSubAnyForm(DIALOG& dialog, int32_t id, GenericRoutine routine, int32_t event);
+
 // Sorts a list view by column `column` (from 1), toggling the direction.
 void SortListViewByColumn(DIALOG& dialog, int32_t id, int32_t column);
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <vector>
 
 #include "dialogs/dialog_internal.h"
@@ -103,8 +104,10 @@ Routine FromSlot(CommandRoutine routine) {
     return reinterpret_cast<Routine>(reinterpret_cast<GenericRoutine>(routine));
 }
 
+// Stores the routine in the slot for `event`; `form` (when given) must be
+// the form that slot calls.
 template <class Routine>
-bool Register(DIALOG& dialog, int32_t id, Routine routine, int32_t event, SlotForm form) {
+bool Register(DIALOG& dialog, int32_t id, Routine routine, int32_t event, std::optional<SlotForm> form) {
     if (dialog.hWnd == nullptr || !IsWindow(dialog.hWnd)) return false;
     HWND control = GetDlgItem(dialog.hWnd, id);
     if (control == nullptr && id == dialog.idDlg) control = dialog.hWnd;
@@ -112,7 +115,7 @@ bool Register(DIALOG& dialog, int32_t id, Routine routine, int32_t event, SlotFo
     ControlEntry* entry = ControlEntryOf(control);
     if (entry == nullptr) return false;
     const Slot slot = SlotFor(entry->kind, GetWindowLongA(control, GWL_STYLE), event);
-    if (slot.number == 0 || slot.form != form) return false;
+    if (slot.number == 0 || (form && slot.form != *form)) return false;
     entry->callbacks[slot.number - 1] = ToSlot(routine);
     return true;
 }
@@ -262,6 +265,10 @@ bool DlgSetSub(DIALOG& dialog, int32_t id, DrawRoutine routine, int32_t event) {
 
 bool DlgSetSub(DIALOG& dialog, int32_t id, DisplayInfoRoutine routine, int32_t event) {
     return Register(dialog, id, routine, event, SlotForm::DisplayInfo);
+}
+
+bool DlgSetSubAnyForm(DIALOG& dialog, int32_t id, GenericRoutine routine, int32_t event) {
+    return Register(dialog, id, routine, event, std::nullopt);
 }
 
 bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event, const NMHDR* notify,

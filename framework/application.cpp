@@ -9,8 +9,6 @@
 
 namespace velmora {
 
-V_WINDOW VW_FRAME;
-
 Application& App() {
     static Application application;
     return application;

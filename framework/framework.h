@@ -13,6 +13,8 @@
 #include "framework/painting.h"
 #include "framework/window_record.h"
 
+extern "C" velmora::V_WINDOW velmora_frame_record;
+
 namespace velmora {
 
 // ---------------------------------------------------------------------------
@@ -69,8 +71,9 @@ struct Application {
 
 Application& App();
 
-// The application frame.
-extern V_WINDOW VW_FRAME;
+// The application frame: one record under a C name, so that a program in
+// another language can declare it as its own (see frame_record.cpp).
+inline V_WINDOW& VW_FRAME = ::velmora_frame_record;
 
 // The program's main routine, called once by the entry: the command line as
 // a 256-character blank-padded text and the show command. True asks for the

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "framework/window_record.h"
 
@@ -38,6 +39,18 @@ int32_t DcDeviceY(const V_DC& dc, float y);
 void DcSetViewport(V_DC& dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool clip = false);
 // Window (x1, y1)-(x2, y2) in world units.
 void DcSetWindow(V_DC& dc, float x1, float y1, float x2, float y2);
+
+// Drawing in world coordinates through the context's mapping; colours are
+// RGB values 0x00BBGGRR, and a fill colour outside 0..0xFFFFFF (such as -1)
+// leaves a shape hollow. False when nothing could be drawn.
+bool DcLine(const V_DC& dc, float x1, float y1, float x2, float y2, int32_t color,
+            int32_t width = 1);
+bool DcRectangle(const V_DC& dc, float x1, float y1, float x2, float y2, int32_t lineColor,
+                 int32_t fillColor = -1);
+bool DcEllipse(const V_DC& dc, float x1, float y1, float x2, float y2, int32_t lineColor,
+               int32_t fillColor = -1);
+// Text with its top left corner at (x, y), trailing blanks left out.
+bool DcText(const V_DC& dc, float x, float y, std::string_view text, int32_t color);
 
 // A memory drawing context with a bitmap of the given size, compatible with
 // `source` (or with the screen). hDC is 0 when it could not be made.
