@@ -376,21 +376,18 @@ void DlgDestroy(DIALOG& dialog) {
 }
 
 void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren) {
-    const std::vector<HWND> windows = Descendants(dialog.hWnd);
-    for (HWND w : windows) {
-        if (ControlEntry* entry = ControlEntryOf(w)) {
-            ReleaseEntryObjects(*entry);
-            if (entry->kind == KIND_LISTVIEW) ReleaseListView(w);
+    // Only this table's own entries: a nested dialog or attached child window
+    // among the descendants keeps its table, and its controls their "VCTL",
+    // until its own window is destroyed.
+    for (ControlEntry& entry : dialog.controls) {
+        if (entry.hWnd != nullptr && GetPropA(entry.hWnd, kControlProperty) == &entry) {
+            if (entry.kind == KIND_LISTVIEW) ReleaseListView(entry.hWnd);
+            RemovePropA(entry.hWnd, kControlProperty);
         }
-        RemovePropA(w, kControlProperty);
+        ReleaseEntryObjects(entry);
     }
-    // Entries whose windows are already gone, and the dialog's own entry.
-    for (ControlEntry& entry : dialog.controls) ReleaseEntryObjects(entry);
-    if (!dialog.controls.empty() && dialog.hWnd != nullptr &&
-        GetPropA(dialog.hWnd, kControlProperty) == &dialog.controls[0])
-        RemovePropA(dialog.hWnd, kControlProperty);
     if (destroyChildren) {
-        for (HWND w : windows)
+        for (HWND w : Descendants(dialog.hWnd))
             if (IsWindow(w)) DestroyWindow(w);
     }
     FreeControlTable(dialog);

@@ -386,6 +386,48 @@ TEST_F(DialogLifetime, DestroyRunsTheDestroyRoutineAndFreesEverything) {
     EXPECT_EQ(Calls()[0].event, EVT_DESTROY);
 }
 
+// Records a destroy call and whether the window's controls still had their
+// entries, with the brushes those own, when it came.
+void RecordDestroyWithControls(V_WINDOW& window, const int32_t& id, const int32_t& event) {
+    bool intact = window.nControls > 0;
+    for (int32_t i = 1; i <= window.nControls; ++i) {
+        const ControlEntry& entry = window.controls[static_cast<std::size_t>(i)];
+        intact = intact && ControlEntryOf(entry.hWnd) == &entry && testing::IsGdiObject(entry.hBrush);
+    }
+    Calls().push_back({id, event, intact ? "intact" : "stripped"});
+}
+
+TEST_F(DialogLifetime, ChildDialogsAndAttachedChildrenKeepTheirEntriesUntilTheirOwnDestroy) {
+    ASSERT_TRUE(DlgCreate(IDD_SMALL, dialog));
+    ASSERT_TRUE(DlgCreate(IDD_CHILD, other, &dialog));
+    ASSERT_TRUE(DlgSetSub(other, IDD_CHILD, RecordDestroyWithControls, EVT_DESTROY));
+    ASSERT_TRUE(DlgSetInteger(other, IDC_CHILD_EDIT, 0x00FF00, ATTR_BACKCOLOR));
+    const HBRUSH childBrush = ControlEntryOf(GetDlgItem(other.hWnd, IDC_CHILD_EDIT))->hBrush;
+
+    constexpr int32_t kPanelId = 77;
+    HWND panel = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 50, dialog.hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), nullptr, nullptr);
+    CreateWindowExA(0, "Button", "Go", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, panel,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(10)), nullptr, nullptr);
+    V_WINDOW* attached = nullptr;
+    ASSERT_TRUE(WindowAttach(panel, attached));
+    ASSERT_TRUE(DlgSetSub(*attached, kPanelId, RecordDestroyWithControls, EVT_DESTROY));
+    ASSERT_TRUE(DlgSetInteger(*attached, 10, 0x0000FF, ATTR_BACKCOLOR));
+    const HBRUSH panelBrush = attached->controls[1].hBrush;
+
+    DlgDestroy(dialog);
+    ASSERT_EQ(Calls().size(), 2u);
+    for (const testing::CallRecord& call : Calls()) {
+        EXPECT_EQ(call.event, EVT_DESTROY);
+        EXPECT_EQ(call.note, "intact");
+    }
+    // Each table freed what it owned when its own window went.
+    EXPECT_TRUE(other.controls.empty());
+    EXPECT_FALSE(testing::IsGdiObject(childBrush));
+    EXPECT_FALSE(testing::IsGdiObject(panelBrush));
+    WindowDetach(attached);
+}
+
 TEST_F(DialogLifetime, AttachedWindowsGetATableForCallbacks) {
     HWND frame = CreateWindowExA(0, "Static", "plain", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
                                  nullptr, nullptr);
