@@ -55,22 +55,6 @@ void InitEntry(ControlEntry& entry, HWND hWnd, int32_t kind, HWND parent) {
     entry.textColor = COLOR_DEFAULT;
 }
 
-// A table being replaced while its windows live on must not leave them
-// pointing into freed storage.
-void DetachTableProperties(DIALOG& dialog) {
-    for (ControlEntry& entry : dialog.controls) {
-        if (entry.hWnd == nullptr || !IsWindow(entry.hWnd) || GetPropA(entry.hWnd, kControlProperty) != &entry)
-            continue;
-        RemovePropA(entry.hWnd, kControlProperty);
-        // No table reaches this list view any more.
-        if (entry.kind == KIND_LISTVIEW) {
-            delete ListViewDataOf(entry.hWnd);
-            RemovePropA(entry.hWnd, kListViewDataProperty);
-        }
-    }
-    FreeControlTable(dialog);
-}
-
 // False when there is no memory for the table (it then stays empty).
 bool FillControlTable(DIALOG& dialog) {
     const std::vector<HWND> windows = Descendants(dialog.hWnd);
@@ -244,7 +228,7 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
     dialog.reserved = 0;
     dialog.idDlg = templateId;
     dialog.defProc = DEFPROC_DIALOG;
-    DetachTableProperties(dialog);
+    ReleaseControlTable(dialog, false);
 
     InitCommonControls();
     if (module == nullptr) module = GetModuleHandleA(nullptr);
@@ -274,8 +258,7 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
 }
 
 void BuildControlTable(V_WINDOW& window) {
-    DetachTableProperties(window);
-    window.nControls = 0;
+    ReleaseControlTable(window, false);
     if (window.hWnd == nullptr || !IsWindow(window.hWnd)) return;
     if (!FillControlTable(window)) return;
     ControlEntry& self = window.controls[0];

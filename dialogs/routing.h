@@ -20,8 +20,9 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
                        const NMHDR* notify = nullptr, DRAWITEMSTRUCT* drawItem = nullptr);
 
 // Frees what the control table's entries own (brushes, fonts, list-view
-// data), removes the "VCTL" properties of the descendants, optionally
-// destroys them, and empties the table.
+// data and sort arrows), removes the "VCTL" properties that point into the
+// table, optionally destroys the window's descendants, and empties the
+// table. Also what replacing a table does with the old one.
 void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren = true);
 
 // Builds the control table of an existing window's descendants, as dialog

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "dialog_support.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -357,6 +360,7 @@ TEST_F(DialogLifetime, ReleaseFreesWhatEntriesOwn) {
     ReleaseControlTable(dialog, false);
     EXPECT_FALSE(testing::IsGdiObject(editBrush));
     EXPECT_FALSE(testing::IsGdiObject(editFont));
+    EXPECT_NE(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), editFont);  // not painting with it
     EXPECT_FALSE(testing::IsGdiObject(progressBrush));
     EXPECT_FALSE(testing::IsGdiObject(dialogBrush));
     EXPECT_EQ(SendMessageA(header, HDM_GETIMAGELIST, 0, 0), 0);
@@ -426,6 +430,60 @@ TEST_F(DialogLifetime, ChildDialogsAndAttachedChildrenKeepTheirEntriesUntilTheir
     EXPECT_FALSE(testing::IsGdiObject(childBrush));
     EXPECT_FALSE(testing::IsGdiObject(panelBrush));
     WindowDetach(attached);
+}
+
+// The GDI objects that a table owns: its entries' brushes and fonts, and
+// the bitmap behind each list view's sort arrows.
+std::vector<HGDIOBJ> OwnedObjects(const V_WINDOW& window) {
+    std::vector<HGDIOBJ> objects;
+    for (const ControlEntry& entry : window.controls) {
+        if (entry.hBrush != NoBrush()) objects.push_back(entry.hBrush);
+        if (entry.hFont != nullptr) objects.push_back(entry.hFont);
+        if (entry.kind != KIND_LISTVIEW) continue;
+        auto arrows = reinterpret_cast<HIMAGELIST>(SendMessageA(GetDlgItem(entry.hWnd, 0), HDM_GETIMAGELIST, 0, 0));
+        IMAGEINFO image{};
+        if (arrows != nullptr && ImageList_GetImageInfo(arrows, 0, &image)) objects.push_back(image.hbmImage);
+    }
+    return objects;
+}
+
+int CountAlive(const std::vector<HGDIOBJ>& objects) {
+    return static_cast<int>(std::count_if(objects.begin(), objects.end(), testing::IsGdiObject));
+}
+
+// Gives the dialog and its edit a brush and a font; returns what its table owns.
+std::vector<HGDIOBJ> Decorate(DIALOG& dialog) {
+    DlgSetInteger(dialog, IDD_REPLACE, 0x336699, ATTR_BACKCOLOR);
+    DlgSetInteger(dialog, IDC_REPLACE_EDIT, 0xFFFFFF, ATTR_BACKCOLOR);
+    DlgSetString(dialog, IDC_REPLACE_EDIT, "t'Courier New'h12", ATTR_FONT);
+    return OwnedObjects(dialog);
+}
+
+TEST_F(DialogLifetime, ReplacedTablesFreeWhatTheyOwned) {
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);  // 0 under Wine
+    std::vector<HGDIOBJ> owned;
+    int alive = 0;
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        // A new window for the record replaces the last cycle's table; the
+        // last cycle's window, no longer bound, is destroyed.
+        HWND old = dialog.hWnd;
+        if (old != nullptr) RemovePropA(old, kRecordProperty);
+        ASSERT_TRUE(DlgCreate(IDD_REPLACE, dialog));
+        alive += CountAlive(owned);
+        if (old != nullptr) DestroyWindow(old);
+        owned = Decorate(dialog);
+        ASSERT_EQ(owned.size(), 4u);
+
+        BuildControlTable(dialog);  // a new table for the same window
+        alive += CountAlive(owned);
+        owned = Decorate(dialog);
+    }
+    DlgDestroy(dialog);
+    alive += CountAlive(owned);
+    EXPECT_EQ(alive, 0);
+    if (gdiBefore != 0) {
+        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 10);
+    }
 }
 
 TEST_F(DialogLifetime, AttachedWindowsGetATableForCallbacks) {

@@ -52,4 +52,9 @@
 #define IDC_BAD_LIST 4001
 #define IDC_BAD_COMBO 4002
 
+// An edit and a list view, for replacing tables over and over.
+#define IDD_REPLACE 206
+#define IDC_REPLACE_EDIT 5001
+#define IDC_REPLACE_LISTVIEW 5002
+
 #define IDI_TEST 300
