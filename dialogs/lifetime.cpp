@@ -120,7 +120,7 @@ bool IsLiveDialog(const DIALOG& dialog) {
 // The EVT_INIT routine of a dialog that has just been shown.
 void RouteInitEvent(DIALOG& dialog) {
     ControlEntry* entry = ControlEntryOf(dialog.hWnd);
-    if (entry != nullptr) RouteControlEvent(dialog, *entry, dialog.idDlg, WM_INITDIALOG);
+    if (entry != nullptr) RouteDialogEvent(dialog, *entry, dialog.idDlg, DialogEvent::Init);
 }
 
 // ---------------------------------------------------------------------------

@@ -157,15 +157,6 @@ void CopyChoiceToEditField(HWND combo) {
     SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
 }
 
-bool RouteDialog(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) {
-    switch (event) {
-        case WM_INITDIALOG: return CallSlot(window, entry, 1, id, EVT_INIT);
-        case WM_DESTROY: return CallSlot(window, entry, 3, id, EVT_DESTROY);
-        case WM_SIZE: return CallSlot(window, entry, 4, id, EVT_SIZE);
-        default: return CallSlot(window, entry, 2, id, event);
-    }
-}
-
 bool RouteEdit(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) {
     switch (event) {
         case EN_CHANGE: return HasFocus(entry.hWnd) && CallSlot(window, entry, 1, id, EVT_CHANGE);
@@ -268,7 +259,6 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
                        DRAWITEMSTRUCT* drawItem) {
     const LONG style = GetWindowLongA(entry.hWnd, GWL_STYLE);
     switch (entry.kind) {
-        case KIND_DIALOG: return RouteDialog(window, entry, id, event);
         case KIND_PUSHBUTTON:
         case KIND_CHECKBOX:
         case KIND_RADIOBUTTON:
@@ -291,6 +281,17 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
         case KIND_LISTVIEW: return RouteListView(window, entry, id, event, notify);
         default: return false;
     }
+}
+
+bool RouteDialogEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, DialogEvent event, int32_t helpContext) {
+    if (entry.kind != KIND_DIALOG) return false;
+    switch (event) {
+        case DialogEvent::Init: return CallSlot(window, entry, 1, id, EVT_INIT);
+        case DialogEvent::Help: return CallSlot(window, entry, 2, id, helpContext);
+        case DialogEvent::Destroy: return CallSlot(window, entry, 3, id, EVT_DESTROY);
+        case DialogEvent::Size: return CallSlot(window, entry, 4, id, EVT_SIZE);
+    }
+    return false;
 }
 
 }  // namespace velmora

@@ -321,6 +321,24 @@ TEST_F(Routing, DialogSizeAndHelp) {
     EXPECT_EQ(Calls()[0].event, 1234);
 }
 
+TEST_F(Routing, HelpContextsReachOnlyTheHelpRoutine) {
+    for (int32_t event : {EVT_INIT, EVT_HELP, EVT_DESTROY, EVT_SIZE})
+        ASSERT_TRUE(DlgSetSub(dialog, IDD_ALL, RecordCall, event));
+    // Context ids that are also the numbers of WM_DESTROY, WM_SIZE and WM_INITDIALOG.
+    for (DWORD context : {DWORD{WM_DESTROY}, DWORD{WM_SIZE}, DWORD{WM_INITDIALOG}}) {
+        Calls().clear();
+        HELPINFO help{};
+        help.cbSize = sizeof help;
+        help.iContextType = HELPINFO_WINDOW;
+        help.iCtrlId = IDC_EDIT;
+        help.dwContextId = context;
+        EXPECT_EQ(SendMessageA(dialog.hWnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 0);
+        ASSERT_EQ(Calls().size(), 1u) << context;
+        EXPECT_EQ(Calls()[0].id, IDC_EDIT);
+        EXPECT_EQ(Calls()[0].event, static_cast<int32_t>(context));
+    }
+}
+
 TEST_F(Routing, OwnerDrawingGetsAContextForTheItem) {
     ASSERT_TRUE(DlgSetSub(dialog, IDC_DRAWBUTTON, RecordDraw));
     ASSERT_TRUE(DlgSetSub(dialog, IDC_DRAWSTATIC, RecordDraw));
