@@ -86,6 +86,9 @@ bool SetStringItem(const Target& target, int32_t n, const std::string& text) {
             if (n == 0) {
                 start = static_cast<WPARAM>(Send(hWnd, WM_GETTEXTLENGTH));
             } else {
+                // A single-line edit has line 1 only.
+                const LRESULT lines = (target.style & ES_MULTILINE) != 0 ? Send(hWnd, EM_GETLINECOUNT) : 1;
+                if (n > lines) return false;
                 const LRESULT line = Send(hWnd, EM_LINEINDEX, Index(n - 1));
                 if (line < 0) return false;
                 start = static_cast<WPARAM>(line);

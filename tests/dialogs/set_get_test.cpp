@@ -112,6 +112,24 @@ TEST_F(ControlState, MultiLineEditLines) {
     EXPECT_FALSE(ok);
 }
 
+TEST_F(ControlState, LinesPastTheLastAreNotThere) {
+    SetWindowTextA(Item(IDC_MULTILINE), "one\r\ntwo");
+    SetWindowTextA(Item(IDC_EDIT), "abc");
+    const struct {
+        int32_t id;
+        int32_t line;
+        bool inserted;
+        const char* text;
+    } cases[] = {
+        {IDC_EDIT, 1, true, ">abc"},  {IDC_EDIT, 2, false, ">abc"},
+        {IDC_MULTILINE, 2, true, "one\r\n>two"}, {IDC_MULTILINE, 3, false, "one\r\n>two"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DlgSetString(dialog, c.id, ">", c.line), c.inserted) << c.id << " line " << c.line;
+        EXPECT_EQ(WindowText(c.id), c.text) << c.id << " line " << c.line;
+    }
+}
+
 TEST_F(ControlState, EditNumbersLimitAndCaret) {
     int32_t v = -1;
     SetWindowTextA(Item(IDC_EDIT), " 42");
