@@ -63,6 +63,10 @@ struct Target {
 
 bool FindTarget(const DIALOG& dialog, int32_t id, Target& target);
 
+// The edit field of an editable combo box (of a simple one too, whose first
+// child window is its list); null when it has none.
+HWND ComboEditField(HWND combo);
+
 // Deletes what an entry owns (brush, font) and marks it as owning nothing.
 void ReleaseEntryObjects(ControlEntry& entry);
 

@@ -83,7 +83,7 @@ bool ReadCurrentListText(HWND hWnd, bool combo, TextOutput& out) {
 
 // WM_GETTEXT to an editable combo box's edit field; the count of characters.
 LRESULT ReadComboEditField(HWND combo, TextOutput& out) {
-    HWND field = GetWindow(combo, GW_CHILD);
+    HWND field = ComboEditField(combo);
     if (field == nullptr) return 0;
     const LRESULT count = Send(field, WM_GETTEXT, static_cast<WPARAM>(out.capacity()), out.param());
     out.store(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));

@@ -412,7 +412,10 @@ bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex 
             return false;
         case ATTR_VALUE:
             if (target.kind == KIND_EDIT) return SetWindowText(hWnd, text);
-            if (target.kind == KIND_COMBOBOX) return SetWindowText(GetWindow(hWnd, GW_CHILD), text);
+            if (target.kind == KIND_COMBOBOX) {
+                HWND field = ComboEditField(hWnd);
+                return field != nullptr && SetWindowText(field, text);
+            }
             return false;
         case ATTR_SELECTION:
             if (target.kind == KIND_LISTBOX)

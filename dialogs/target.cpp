@@ -22,6 +22,13 @@ bool FindTarget(const DIALOG& dialog, int32_t id, Target& target) {
     return true;
 }
 
+HWND ComboEditField(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(combo, &info)) return nullptr;
+    return info.hwndItem != combo ? info.hwndItem : nullptr;
+}
+
 void ReleaseEntryObjects(ControlEntry& entry) {
     if (entry.hBrush != NoBrush() && entry.hBrush != nullptr) DeleteObject(entry.hBrush);
     entry.hBrush = NoBrush();

@@ -214,6 +214,18 @@ TEST_F(ControlState, EditableComboReadsItsEditField) {
     EXPECT_EQ(v, 5);
 }
 
+TEST_F(ControlState, EditableCombosOfBothStylesSetAndReadTheirEditField) {
+    for (int32_t id : {IDC_COMBO, IDC_SIMPLECOMBO}) {
+        EXPECT_TRUE(DlgSetString(dialog, id, "typed text")) << id;
+        EXPECT_EQ(WindowText(id), "typed text") << id;  // the combo box answers with its edit field
+        EXPECT_EQ(ReadString(id, 12, ATTR_VALUE), "typed text  ") << id;
+        SetWindowTextA(Item(id), "by the system");
+        bool ok = false;
+        EXPECT_EQ(ReadString(id, 13, ATTR_SELECTION, &ok), "by the system") << id;
+        EXPECT_TRUE(ok) << id;
+    }
+}
+
 TEST_F(ControlState, ListTextsLongerThanTheFieldAreCut) {
     const std::string longText(300, 'x');
     Send(IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longText.c_str()));

@@ -33,6 +33,7 @@
 #define IDC_INNERDIALOG 1028
 #define IDC_PAGE1 1029
 #define IDC_PAGE2 1030
+#define IDC_SIMPLECOMBO 1031
 
 // A child dialog for nesting.
 #define IDD_CHILD 201
