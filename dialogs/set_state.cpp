@@ -167,7 +167,11 @@ bool SetItemCount(const Target& target, int32_t v) {
                 if (Send(hWnd, list ? LB_DELETESTRING : CB_DELETESTRING, static_cast<WPARAM>(count - 1)) < 0) break;
                 --count;
             }
-            Send(hWnd, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(selected));
+            // The selection is set again only where it changed: setting it
+            // rewrites an editable combo box's edit field, which keeps what
+            // the user typed there.
+            if (Send(hWnd, list ? LB_GETCURSEL : CB_GETCURSEL) != selected)
+                Send(hWnd, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(selected));
             return true;
         }
         case KIND_TAB: {

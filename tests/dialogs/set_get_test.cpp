@@ -226,6 +226,18 @@ TEST_F(ControlState, EditableCombosOfBothStylesSetAndReadTheirEditField) {
     }
 }
 
+TEST_F(ControlState, ItemCountKeepsWhatWasTypedIntoAnEditableCombo) {
+    for (int32_t id : {IDC_COMBO, IDC_SIMPLECOMBO}) {
+        testing::FocusControl(dialog, id);
+        testing::TypeText("typed");
+        for (int32_t count : {3, 0}) {
+            EXPECT_TRUE(DlgSetInteger(dialog, id, count)) << id;
+            EXPECT_EQ(Send(id, CB_GETCOUNT), count) << id;
+            EXPECT_EQ(WindowText(id), "typed") << id << " count " << count;
+        }
+    }
+}
+
 TEST_F(ControlState, ListTextsLongerThanTheFieldAreCut) {
     const std::string longText(300, 'x');
     Send(IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longText.c_str()));
