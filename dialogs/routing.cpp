@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
@@ -151,7 +152,8 @@ void CopyChoiceToEditField(HWND combo) {
     if (index == CB_ERR) return;
     const auto length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) return;
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    std::vector<char> text;
+    if (!TryResize(text, static_cast<std::size_t>(length) + 1)) return;
     if (SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())) == CB_ERR)
         return;
     SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.data()));

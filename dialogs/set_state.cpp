@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -196,11 +197,7 @@ bool SetItemCount(const Target& target, int32_t v) {
             ListViewData* data = ListViewDataOf(hWnd);
             std::vector<int32_t> order;
             if (data != nullptr) {
-                try {
-                    order.resize(static_cast<std::size_t>(v));
-                } catch (const std::bad_alloc&) {
-                    return false;  // a count far beyond what memory holds
-                }
+                if (!TryResize(order, static_cast<std::size_t>(v))) return false;  // a count beyond memory
                 std::iota(order.begin(), order.end(), 1);
             }
             Send(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(v), 0);
@@ -398,11 +395,7 @@ bool SetSelectionOrValue(DIALOG& dialog, int32_t id, const Target& target, int32
     }
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------------------
-
-bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
+bool SetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
     Target target;
     if (!FindTarget(dialog, id, target)) return false;
     const std::string text = PreparedText(value);
@@ -435,6 +428,15 @@ bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex 
         default:
             return attribute >= 0 && SetStringItem(target, attribute, text);
     }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
+    // The text is copied, whatever its length.
+    return OrWhenOutOfMemory(false, [&] { return SetString(dialog, id, value, index); });
 }
 
 bool DlgSetInteger(DIALOG& dialog, int32_t id, LONG_PTR value, AttrIndex index) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -175,11 +176,14 @@ void SortListViewByColumn(DIALOG& dialog, int32_t id, int32_t column) {
     const int32_t type = SortKeyType(sort.key);
     const int32_t offset = SortKeyOffset(sort.key);
 
-    if (IsVirtualListView(listView)) {
-        SortVirtualListView(listView, type, offset, sort.sign);
-        return;
-    }
-    SortOrdinaryListView(listView, static_cast<int>(column - 1), type, sort.sign);
+    // The sort's own storage grows with the item count; without it nothing moves.
+    OrWhenOutOfMemory(false, [&] {
+        if (IsVirtualListView(listView))
+            SortVirtualListView(listView, type, offset, sort.sign);
+        else
+            SortOrdinaryListView(listView, static_cast<int>(column - 1), type, sort.sign);
+        return true;
+    });
 }
 
 }  // namespace velmora

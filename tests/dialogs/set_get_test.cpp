@@ -677,6 +677,30 @@ TEST_F(ListViewState, VirtualRowOrderAndRowSize) {
     EXPECT_FALSE(DlgSetInteger(dialog, IDC_EDIT, 8, ATTR_ROWSIZE));
 }
 
+TEST_F(ListViewState, VirtualCountBeyondMemoryGivesFalseAndChangesNothing) {
+    // 600,000,000 row numbers do not fit a 32-bit process; a 64-bit one has
+    // room for them, and nothing there fails.
+    if (sizeof(void*) > 4) GTEST_SKIP() << "a 64-bit process can hold this row order";
+    const int32_t id = IDC_VLISTVIEW;
+    const int32_t rows[4] = {1, 2, 3, 4};
+    ASSERT_TRUE(DlgSetString(dialog, id, "(i)", ATTR_COLUMNTYPES));
+    ASSERT_TRUE(DlgSetInteger(dialog, id, sizeof rows[0], ATTR_ROWSIZE));
+    ASSERT_TRUE(BindListViewRows(Item(id), rows));
+    ASSERT_TRUE(DlgSetInteger(dialog, id, 4, ATTR_ITEMCOUNT));
+
+    EXPECT_FALSE(DlgSetInteger(dialog, id, 600000000, ATTR_ITEMCOUNT));
+    EXPECT_EQ(Send(id, LVM_GETITEMCOUNT), 4);
+    EXPECT_EQ(ListRowToItem(Item(id), 3), 4);
+
+    // Sorting a list view told of that many rows sorts nothing.
+    Send(id, LVM_SETITEMCOUNT, 600000000, 0);
+    ASSERT_EQ(Send(id, LVM_GETITEMCOUNT), 600000000);
+    SortListViewByColumn(dialog, id, 1);  // the first click sorts descending
+    EXPECT_EQ(ListRowToItem(Item(id), 0), 1);
+    Send(id, LVM_SETITEMCOUNT, 4, 0);
+    BindListViewRows(Item(id), nullptr);
+}
+
 TEST_F(ListViewState, SmallImageListKeepsTheSortArrows) {
     const int32_t id = IDC_LISTVIEW;
     HWND header = GetDlgItem(Item(id), 0);
