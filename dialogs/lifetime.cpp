@@ -151,24 +151,33 @@ struct ModalSetup {
     HWND dialog = nullptr;
     HWND owner = nullptr;
     bool disableAll = false;
+    std::vector<HWND> disabled;  // what this run disabled, and enables again
 };
 
-void DisableOthers(const ModalSetup& setup) {
+// The drop-down list of a combo box is a top-level window of its own; it
+// follows its combo box, which is disabled with its window or not at all.
+bool IsDropDownList(HWND hWnd) { return LowerClassName(hWnd) == "combolbox"; }
+
+// Disables the owner, or every other top-level window of the thread. A
+// window that is disabled already (by the program, or by an outer run) is
+// left alone, so that only this run's own work is undone after it.
+void DisableOthers(ModalSetup& setup) {
+    const auto disable = [&](HWND w) {
+        if (w == nullptr || w == GetDesktopWindow() || !IsWindowEnabled(w)) return;
+        EnableWindow(w, FALSE);
+        setup.disabled.push_back(w);
+    };
     if (!setup.disableAll) {
-        EnableWindow(setup.owner, FALSE);
+        disable(setup.owner);
         return;
     }
     for (HWND w : ThreadWindows())
-        if (w != setup.dialog && !IsChild(setup.dialog, w)) EnableWindow(w, FALSE);
+        if (w != setup.dialog && !IsChild(setup.dialog, w) && !IsDropDownList(w)) disable(w);
 }
 
 void EnableOthers(const ModalSetup& setup) {
-    if (!setup.disableAll) {
-        EnableWindow(setup.owner, TRUE);
-        return;
-    }
-    for (HWND w : ThreadWindows())
-        if (w != setup.dialog && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) == 0) EnableWindow(w, TRUE);
+    for (HWND w : setup.disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
 }
 
 bool ActiveWindowIsControlParent() {
@@ -316,7 +325,10 @@ int32_t DlgRunModal(DIALOG& dialog, HWND owner, bool disableAll) {
     setup.owner = GetParent(hWnd);
     if (owner != nullptr && IsWindow(owner)) {
         setup.owner = owner;
-        SetParent(hWnd, owner);
+        // The window becomes the dialog's owner, not its parent: the dialog
+        // stays a top-level window above it, where the mouse reaches it.
+        if ((GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     }
     DisableOthers(setup);
 

@@ -27,6 +27,7 @@ protected:
     void TearDown() override {
         DlgDestroy(dialog);
         DlgDestroy(other);
+        DlgDestroy(third);
         PumpMessages();
         MSG quit;
         while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -36,6 +37,7 @@ protected:
 
     DIALOG dialog;
     DIALOG other;
+    DIALOG third;
 };
 
 TEST_F(DialogLifetime, CreateBuildsTheTableWithKindsAndProperties) {
@@ -211,6 +213,8 @@ protected:
 };
 
 DIALOG* g_ending = nullptr;
+DIALOG* g_outer = nullptr;
+DIALOG* g_inner = nullptr;
 HWND g_owner = nullptr;
 BOOL g_ownerEnabledDuringRun = TRUE;
 void EndWithSeven(V_WINDOW&, const int32_t&, const int32_t&) {
@@ -231,7 +235,37 @@ TEST_F(ModalRun, EndFromACallbackReturnsItsValueAndRestores) {
     EXPECT_FALSE(IsWindowVisible(dialog.hWnd));
     EXPECT_TRUE(IsWindowEnabled(other.hWnd));
     EXPECT_EQ(GetActiveWindow(), other.hWnd);
-    EXPECT_EQ(GetAncestor(dialog.hWnd, GA_PARENT), other.hWnd);
+    // Owned by the window, not embedded in it.
+    EXPECT_EQ(GetWindow(dialog.hWnd, GW_OWNER), other.hWnd);
+    EXPECT_EQ(GetAncestor(dialog.hWnd, GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(GetWindowLongA(dialog.hWnd, GWL_STYLE) & WS_CHILD, 0);
+}
+
+// Clicks the dialog's button with the mouse once the run has begun.
+HWND g_pointedAt = nullptr;
+void ClickTheButtonWithTheMouse(V_WINDOW& window, const int32_t&, const int32_t&) {
+    RECT button{};
+    GetWindowRect(GetDlgItem(window.hWnd, IDC_SMALL_BUTTON), &button);
+    const POINT middle{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    g_pointedAt = WindowFromPoint(middle);
+    testing::MouseClickAt(middle);
+}
+
+TEST_F(ModalRun, TheMouseReachesADialogRunOverItsOwner) {
+    ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
+    // The owner lies under the whole dialog.
+    SetWindowPos(other.hWnd, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(dialog.hWnd, nullptr, 100, 100, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    g_ending = &dialog;
+    g_owner = other.hWnd;
+    ASSERT_TRUE(DlgSetSub(dialog, IDD_SMALL, ClickTheButtonWithTheMouse, EVT_INIT));
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, EndWithSeven));
+
+    EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 7);  // -1: the click never came
+    EXPECT_EQ(g_pointedAt, GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON));
+    SetCursorPos(cursor.x, cursor.y);
 }
 
 TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
@@ -248,6 +282,71 @@ TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
     EXPECT_EQ(DlgRunModal(dialog, nullptr, true), 4);
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_TRUE(IsWindowEnabled(bystander));
+}
+
+// What the disable-all run's initialisation routine saw.
+struct DuringRun {
+    BOOL bystander = TRUE;
+    BOOL ownList = FALSE;
+} g_during;
+HWND g_bystander = nullptr;
+
+HWND DropDownListOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
+}
+
+void LookAroundAndEnd(V_WINDOW& window, const int32_t&, const int32_t&) {
+    g_during.bystander = IsWindowEnabled(g_bystander);
+    g_during.ownList = IsWindowEnabled(DropDownListOf(GetDlgItem(window.hWnd, IDC_DROPLIST)));
+    DlgEnd(window, 4);
+}
+
+TEST_F(ModalRun, DisableAllEnablesAgainOnlyWhatItDisabled) {
+    // `dialog` was disabled before the run; `other` has drop-down lists of its own.
+    ShowWindow(dialog.hWnd, SW_SHOW);
+    EnableWindow(dialog.hWnd, FALSE);
+    ASSERT_TRUE(DlgCreate(IDD_ALL, other));
+    ShowWindow(other.hWnd, SW_SHOW);
+    ASSERT_TRUE(DlgCreate(IDD_ALL, third));
+    g_bystander = other.hWnd;
+    ASSERT_TRUE(DlgSetSub(third, IDD_ALL, LookAroundAndEnd, EVT_INIT));
+
+    EXPECT_EQ(DlgRunModal(third, nullptr, true), 4);
+    EXPECT_FALSE(g_during.bystander);
+    EXPECT_TRUE(g_during.ownList);  // the dialog's own drop-down lists still work
+    EXPECT_TRUE(IsWindowEnabled(other.hWnd));
+    EXPECT_TRUE(IsWindowEnabled(DropDownListOf(GetDlgItem(other.hWnd, IDC_DROPLIST))));
+    EXPECT_TRUE(IsWindowEnabled(DropDownListOf(GetDlgItem(third.hWnd, IDC_DROPLIST))));
+    EXPECT_FALSE(IsWindowEnabled(dialog.hWnd));
+}
+
+// Runs the inner dialog both ways while the outer run holds its owner
+// disabled, noting whether the owner was enabled after each.
+std::vector<BOOL> g_ownerEnabledAfterInner;
+void RunInnerBothWaysThenEnd(V_WINDOW& window, const int32_t&, const int32_t&) {
+    DlgRunModal(*g_inner, g_owner);
+    g_ownerEnabledAfterInner.push_back(IsWindowEnabled(g_owner));
+    DlgRunModal(*g_inner, nullptr, true);
+    g_ownerEnabledAfterInner.push_back(IsWindowEnabled(g_owner));
+    DlgEnd(window, 5);
+}
+
+TEST_F(ModalRun, NestedRunsLeaveTheOuterRunsOwnerDisabled) {
+    ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
+    ShowWindow(other.hWnd, SW_SHOW);
+    ASSERT_TRUE(DlgCreate(IDD_SMALL, third));
+    g_owner = other.hWnd;
+    g_inner = &third;
+    g_ownerEnabledAfterInner.clear();
+    ASSERT_TRUE(DlgSetSub(dialog, IDD_SMALL, RunInnerBothWaysThenEnd, EVT_INIT));
+    ASSERT_TRUE(DlgSetSub(third, IDD_SMALL, [](V_WINDOW& window, const int32_t&, const int32_t&) { DlgEnd(window, 3); },
+                          EVT_INIT));
+
+    EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 5);
+    EXPECT_EQ(g_ownerEnabledAfterInner, (std::vector<BOOL>{FALSE, FALSE}));
+    EXPECT_TRUE(IsWindowEnabled(other.hWnd));
 }
 
 TEST_F(ModalRun, EscapeEndsWithCancel) {
@@ -293,8 +392,6 @@ TEST_F(ModalRun, QuitDuringTheRunGivesMinusOneAndIsPassedOn) {
 }
 
 // Nested runs: while the inner dialog runs, the outer one is ended first.
-DIALOG* g_outer = nullptr;
-DIALOG* g_inner = nullptr;
 int32_t g_innerResult = 0;
 
 void EndBothFromInside(V_WINDOW&, const int32_t&, const int32_t&) {
