@@ -52,6 +52,10 @@ void FillDisplayInfo(HWND listView, LVITEMA& item);
 
 bool IsVirtualListView(HWND listView);
 
+// True while a sort has the list view's items carry their row numbers as
+// item data; the changes it makes are no selection changes.
+bool IsRenumberedForSorting(HWND listView);
+
 // The control a set or get routine works on: the child with that id, or the
 // dialog itself under its own template id.
 struct Target {

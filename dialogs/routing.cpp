@@ -218,6 +218,8 @@ bool RouteTab(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) 
 bool RouteListView(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event, const NMHDR* notify) {
     if (notify == nullptr) return false;
     if (event == static_cast<int32_t>(LVN_ITEMCHANGED)) {
+        // A sort renumbering the items: taken here, no routine called.
+        if (IsRenumberedForSorting(entry.hWnd)) return true;
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(notify);
         return change->iItem >= 0 && CallSlot(window, entry, 1, id, EVT_SELCHANGE);
     }

@@ -436,6 +436,34 @@ TEST_F(ListViewRouting, ColumnClicksSortOneWayThenTheOther) {
     EXPECT_EQ(ListItemToRow(Item(IDC_LISTVIEW), 1), 2);
 }
 
+TEST_F(ListViewRouting, ItemsWithoutUniqueItemDataSortRightAndKeepTheirData) {
+    ASSERT_TRUE(DlgSetString(dialog, IDC_LISTVIEW, "(i4)", ATTR_COLUMNTYPES));
+    const char* texts[] = {"10", "9", "8", "11"};
+    const LPARAM data[] = {7, 7, 0, 7};
+    for (int k = 0; k < 4; ++k) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = k;
+        item.pszText = const_cast<char*>(texts[k]);
+        item.lParam = data[k];
+        Send(IDC_LISTVIEW, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_LISTVIEW, RecordCall));  // selection changes only
+    ClickColumn(IDC_LISTVIEW, 1);
+    EXPECT_EQ(Column(IDC_LISTVIEW, 0), (Strings{"11", "10", "9", "8"}));
+    ClickColumn(IDC_LISTVIEW, 1);
+    EXPECT_EQ(Column(IDC_LISTVIEW, 0), (Strings{"8", "9", "10", "11"}));
+    // Each item still carries its own data; nothing was selected.
+    for (int row = 0; row < 4; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        Send(IDC_LISTVIEW, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.lParam, row == 0 ? 0 : 7) << row;
+    }
+    EXPECT_TRUE(Calls().empty());
+}
+
 TEST_F(ListViewRouting, ColumnClickRoutineReplacesTheSort) {
     FillOrdinary();
     ASSERT_TRUE(DlgSetSub(dialog, IDC_LISTVIEW, RecordCall, EVT_COLUMNCLICK));
