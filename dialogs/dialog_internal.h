@@ -52,6 +52,10 @@ void FillDisplayInfo(HWND listView, LVITEMA& item);
 
 bool IsVirtualListView(HWND listView);
 
+// True while a sort has the list view's items carry their row numbers as
+// item data; the changes it makes are no selection changes.
+bool IsRenumberedForSorting(HWND listView);
+
 // The control a set or get routine works on: the child with that id, or the
 // dialog itself under its own template id.
 struct Target {
@@ -62,6 +66,10 @@ struct Target {
 };
 
 bool FindTarget(const DIALOG& dialog, int32_t id, Target& target);
+
+// The edit field of an editable combo box (of a simple one too, whose first
+// child window is its list); null when it has none.
+HWND ComboEditField(HWND combo);
 
 // Deletes what an entry owns (brush, font) and marks it as owning nothing.
 void ReleaseEntryObjects(ControlEntry& entry);

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/text_field.h"
@@ -19,8 +20,9 @@ namespace {
 // the system wrote into a buffer of at least length + 1 bytes.
 class TextOutput {
 public:
-    TextOutput(char* field, std::size_t length) : field_(field), length_(length), buffer_(length + 1, '\0') {
+    TextOutput(char* field, std::size_t length) : field_(field), length_(length) {
         std::fill(field_, field_ + length_, ' ');
+        buffer_.assign(length + 1, '\0');  // may fail; the field is blank by then
     }
     // A buffer that also holds `atLeast` bytes: list texts are copied whole,
     // whatever their length, and only then cut to the field.
@@ -83,7 +85,7 @@ bool ReadCurrentListText(HWND hWnd, bool combo, TextOutput& out) {
 
 // WM_GETTEXT to an editable combo box's edit field; the count of characters.
 LRESULT ReadComboEditField(HWND combo, TextOutput& out) {
-    HWND field = GetWindow(combo, GW_CHILD);
+    HWND field = ComboEditField(combo);
     if (field == nullptr) return 0;
     const LRESULT count = Send(field, WM_GETTEXT, static_cast<WPARAM>(out.capacity()), out.param());
     out.store(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
@@ -340,11 +342,7 @@ bool ReadIntegerItem(const Target& target, int32_t n, LONG_PTR& v) {
     }
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------------------
-
-bool DlgGetString(DIALOG& dialog, int32_t id, char* text, std::size_t length, AttrIndex index) {
+bool GetString(DIALOG& dialog, int32_t id, char* text, std::size_t length, AttrIndex index) {
     TextOutput out(text, length);
     Target target;
     if (!FindTarget(dialog, id, target)) return false;
@@ -374,6 +372,15 @@ bool DlgGetString(DIALOG& dialog, int32_t id, char* text, std::size_t length, At
         default:
             return attribute >= 0 && ReadStringItem(target, attribute, out);
     }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+bool DlgGetString(DIALOG& dialog, int32_t id, char* text, std::size_t length, AttrIndex index) {
+    // The buffer is as long as the field, whatever its length.
+    return OrWhenOutOfMemory(false, [&] { return GetString(dialog, id, text, length, index); });
 }
 
 bool DlgGetString(DIALOG& dialog, int32_t id, std::string& text, AttrIndex index) {

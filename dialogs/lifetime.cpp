@@ -55,22 +55,6 @@ void InitEntry(ControlEntry& entry, HWND hWnd, int32_t kind, HWND parent) {
     entry.textColor = COLOR_DEFAULT;
 }
 
-// A table being replaced while its windows live on must not leave them
-// pointing into freed storage.
-void DetachTableProperties(DIALOG& dialog) {
-    for (ControlEntry& entry : dialog.controls) {
-        if (entry.hWnd == nullptr || !IsWindow(entry.hWnd) || GetPropA(entry.hWnd, kControlProperty) != &entry)
-            continue;
-        RemovePropA(entry.hWnd, kControlProperty);
-        // No table reaches this list view any more.
-        if (entry.kind == KIND_LISTVIEW) {
-            delete ListViewDataOf(entry.hWnd);
-            RemovePropA(entry.hWnd, kListViewDataProperty);
-        }
-    }
-    FreeControlTable(dialog);
-}
-
 // False when there is no memory for the table (it then stays empty).
 bool FillControlTable(DIALOG& dialog) {
     const std::vector<HWND> windows = Descendants(dialog.hWnd);
@@ -136,7 +120,7 @@ bool IsLiveDialog(const DIALOG& dialog) {
 // The EVT_INIT routine of a dialog that has just been shown.
 void RouteInitEvent(DIALOG& dialog) {
     ControlEntry* entry = ControlEntryOf(dialog.hWnd);
-    if (entry != nullptr) RouteControlEvent(dialog, *entry, dialog.idDlg, WM_INITDIALOG);
+    if (entry != nullptr) RouteDialogEvent(dialog, *entry, dialog.idDlg, DialogEvent::Init);
 }
 
 // ---------------------------------------------------------------------------
@@ -167,24 +151,33 @@ struct ModalSetup {
     HWND dialog = nullptr;
     HWND owner = nullptr;
     bool disableAll = false;
+    std::vector<HWND> disabled;  // what this run disabled, and enables again
 };
 
-void DisableOthers(const ModalSetup& setup) {
+// The drop-down list of a combo box is a top-level window of its own; it
+// follows its combo box, which is disabled with its window or not at all.
+bool IsDropDownList(HWND hWnd) { return LowerClassName(hWnd) == "combolbox"; }
+
+// Disables the owner, or every other top-level window of the thread. A
+// window that is disabled already (by the program, or by an outer run) is
+// left alone, so that only this run's own work is undone after it.
+void DisableOthers(ModalSetup& setup) {
+    const auto disable = [&](HWND w) {
+        if (w == nullptr || w == GetDesktopWindow() || !IsWindowEnabled(w)) return;
+        EnableWindow(w, FALSE);
+        setup.disabled.push_back(w);
+    };
     if (!setup.disableAll) {
-        EnableWindow(setup.owner, FALSE);
+        disable(setup.owner);
         return;
     }
     for (HWND w : ThreadWindows())
-        if (w != setup.dialog && !IsChild(setup.dialog, w)) EnableWindow(w, FALSE);
+        if (w != setup.dialog && !IsChild(setup.dialog, w) && !IsDropDownList(w)) disable(w);
 }
 
 void EnableOthers(const ModalSetup& setup) {
-    if (!setup.disableAll) {
-        EnableWindow(setup.owner, TRUE);
-        return;
-    }
-    for (HWND w : ThreadWindows())
-        if (w != setup.dialog && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD) == 0) EnableWindow(w, TRUE);
+    for (HWND w : setup.disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
 }
 
 bool ActiveWindowIsControlParent() {
@@ -241,7 +234,7 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
     // of it, so that it neither names the new window's record nor releases
     // its tables when it is destroyed.
     ReleasePreviousWindow(dialog);
-    DetachTableProperties(dialog);
+    ReleaseControlTable(dialog, false);
     dialog.hWnd = nullptr;
     dialog.nMsgHandlers = 0;
     dialog.nControls = 0;
@@ -278,8 +271,7 @@ bool DlgCreate(int32_t templateId, DIALOG& dialog, const V_WINDOW* parent, HMODU
 }
 
 void BuildControlTable(V_WINDOW& window) {
-    DetachTableProperties(window);
-    window.nControls = 0;
+    ReleaseControlTable(window, false);
     if (window.hWnd == nullptr || !IsWindow(window.hWnd)) return;
     if (!FillControlTable(window)) return;
     ControlEntry& self = window.controls[0];
@@ -337,7 +329,10 @@ int32_t DlgRunModal(DIALOG& dialog, HWND owner, bool disableAll) {
     setup.owner = GetParent(hWnd);
     if (owner != nullptr && IsWindow(owner)) {
         setup.owner = owner;
-        SetParent(hWnd, owner);
+        // The window becomes the dialog's owner, not its parent: the dialog
+        // stays a top-level window above it, where the mouse reaches it.
+        if ((GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+            SetWindowLongPtrA(hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
     }
     DisableOthers(setup);
 
@@ -380,21 +375,18 @@ void DlgDestroy(DIALOG& dialog) {
 }
 
 void ReleaseControlTable(V_WINDOW& dialog, bool destroyChildren) {
-    const std::vector<HWND> windows = Descendants(dialog.hWnd);
-    for (HWND w : windows) {
-        if (ControlEntry* entry = ControlEntryOf(w)) {
-            ReleaseEntryObjects(*entry);
-            if (entry->kind == KIND_LISTVIEW) ReleaseListView(w);
+    // Only this table's own entries: a nested dialog or attached child window
+    // among the descendants keeps its table, and its controls their "VCTL",
+    // until its own window is destroyed.
+    for (ControlEntry& entry : dialog.controls) {
+        if (entry.hWnd != nullptr && GetPropA(entry.hWnd, kControlProperty) == &entry) {
+            if (entry.kind == KIND_LISTVIEW) ReleaseListView(entry.hWnd);
+            RemovePropA(entry.hWnd, kControlProperty);
         }
-        RemovePropA(w, kControlProperty);
+        ReleaseEntryObjects(entry);
     }
-    // Entries whose windows are already gone, and the dialog's own entry.
-    for (ControlEntry& entry : dialog.controls) ReleaseEntryObjects(entry);
-    if (!dialog.controls.empty() && dialog.hWnd != nullptr &&
-        GetPropA(dialog.hWnd, kControlProperty) == &dialog.controls[0])
-        RemovePropA(dialog.hWnd, kControlProperty);
     if (destroyChildren) {
-        for (HWND w : windows)
+        for (HWND w : Descendants(dialog.hWnd))
             if (IsWindow(w)) DestroyWindow(w);
     }
     FreeControlTable(dialog);

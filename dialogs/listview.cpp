@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -74,6 +76,35 @@ bool FitsInRow(const ListViewData& data, int32_t offset, int32_t size) {
     return offset >= 0 && size > 0 && offset + size <= data.rowSize;
 }
 
+// Fills the display request of a virtual list view from the bound rows.
+void FillFromBoundRow(HWND listView, LVITEMA& item) {
+    const ListViewData* data = ListViewDataOf(listView);
+    if (data == nullptr || item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= data->rowOrder.size()) return;
+    const unsigned char* row = RowOfItem(*data, data->rowOrder[static_cast<std::size_t>(item.iItem)]);
+    if (row == nullptr) return;
+    const RowLayout layout = ParseColumnTypes(data->columnTypes);
+
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        item.pszText[0] = '\0';
+        const std::vector<ColumnType> columns = layout.columns();
+        if (item.iSubItem >= 0 && static_cast<std::size_t>(item.iSubItem) < columns.size()) {
+            const ColumnType& column = columns[static_cast<std::size_t>(item.iSubItem)];
+            if (FitsInRow(*data, column.offset, column.size)) {
+                const unsigned char* value = row + column.offset;
+                const std::string text = column.letter == 't' ? FormatDateTime(value) : FormatCell(column, value);
+                const std::size_t n = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
+                std::memcpy(item.pszText, text.data(), n);
+                item.pszText[n] = '\0';
+            }
+        }
+    }
+    if ((item.mask & LVIF_IMAGE) != 0 && layout.imageOffset >= 0 && FitsInRow(*data, layout.imageOffset, 4)) {
+        int32_t imageNumber = 0;
+        std::memcpy(&imageNumber, row + layout.imageOffset, sizeof imageNumber);
+        item.iImage = imageNumber - 1;
+    }
+}
+
 }  // namespace
 
 ListViewData* ListViewDataOf(HWND listView) {
@@ -100,7 +131,7 @@ void SetUpListView(HWND listView) {
         SendMessageA(header, HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(arrows));
     else if (arrows != nullptr)
         ImageList_Destroy(arrows);
-    SetPropA(listView, kListViewDataProperty, new ListViewData());
+    if (auto* data = new (std::nothrow) ListViewData()) SetPropA(listView, kListViewDataProperty, data);
 }
 
 void ReleaseListView(HWND listView) {
@@ -143,31 +174,11 @@ void RebuildListViewColumns(HWND listView, const ListViewData& data) {
 }
 
 void FillDisplayInfo(HWND listView, LVITEMA& item) {
-    const ListViewData* data = ListViewDataOf(listView);
-    if (data == nullptr || item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= data->rowOrder.size()) return;
-    const unsigned char* row = RowOfItem(*data, data->rowOrder[static_cast<std::size_t>(item.iItem)]);
-    if (row == nullptr) return;
-    const RowLayout layout = ParseColumnTypes(data->columnTypes);
-
-    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-        item.pszText[0] = '\0';
-        const std::vector<ColumnType> columns = layout.columns();
-        if (item.iSubItem >= 0 && static_cast<std::size_t>(item.iSubItem) < columns.size()) {
-            const ColumnType& column = columns[static_cast<std::size_t>(item.iSubItem)];
-            if (FitsInRow(*data, column.offset, column.size)) {
-                const unsigned char* value = row + column.offset;
-                const std::string text = column.letter == 't' ? FormatDateTime(value) : FormatCell(column, value);
-                const std::size_t n = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
-                std::memcpy(item.pszText, text.data(), n);
-                item.pszText[n] = '\0';
-            }
-        }
-    }
-    if ((item.mask & LVIF_IMAGE) != 0 && layout.imageOffset >= 0 && FitsInRow(*data, layout.imageOffset, 4)) {
-        int32_t imageNumber = 0;
-        std::memcpy(&imageNumber, row + layout.imageOffset, sizeof imageNumber);
-        item.iImage = imageNumber - 1;
-    }
+    // Without storage for its text the item is shown without one.
+    OrWhenOutOfMemory(false, [&] {
+        FillFromBoundRow(listView, item);
+        return true;
+    });
 }
 
 int32_t ListItemToRow(HWND listView, int32_t item) {

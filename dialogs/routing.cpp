@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
@@ -154,19 +155,11 @@ void CopyChoiceToEditField(HWND combo) {
     if (index == CB_ERR) return;
     const auto length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) return;
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
+    std::vector<char> text;
+    if (!TryResize(text, static_cast<std::size_t>(length) + 1)) return;
     if (SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data())) == CB_ERR)
         return;
     SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.data()));
-}
-
-bool RouteDialog(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) {
-    switch (event) {
-        case WM_INITDIALOG: return CallSlot(window, entry, 1, id, EVT_INIT);
-        case WM_DESTROY: return CallSlot(window, entry, 3, id, EVT_DESTROY);
-        case WM_SIZE: return CallSlot(window, entry, 4, id, EVT_SIZE);
-        default: return CallSlot(window, entry, 2, id, event);
-    }
 }
 
 bool RouteEdit(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) {
@@ -228,6 +221,8 @@ bool RouteTab(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event) 
 bool RouteListView(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_t event, const NMHDR* notify) {
     if (notify == nullptr) return false;
     if (event == static_cast<int32_t>(LVN_ITEMCHANGED)) {
+        // A sort renumbering the items: taken here, no routine called.
+        if (IsRenumberedForSorting(entry.hWnd)) return true;
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(notify);
         return change->iItem >= 0 && CallSlot(window, entry, 1, id, EVT_SELCHANGE);
     }
@@ -275,7 +270,6 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
                        DRAWITEMSTRUCT* drawItem) {
     const LONG style = GetWindowLongA(entry.hWnd, GWL_STYLE);
     switch (entry.kind) {
-        case KIND_DIALOG: return RouteDialog(window, entry, id, event);
         case KIND_PUSHBUTTON:
         case KIND_CHECKBOX:
         case KIND_RADIOBUTTON:
@@ -298,6 +292,17 @@ bool RouteControlEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, int32_
         case KIND_LISTVIEW: return RouteListView(window, entry, id, event, notify);
         default: return false;
     }
+}
+
+bool RouteDialogEvent(V_WINDOW& window, ControlEntry& entry, int32_t id, DialogEvent event, int32_t helpContext) {
+    if (entry.kind != KIND_DIALOG) return false;
+    switch (event) {
+        case DialogEvent::Init: return CallSlot(window, entry, 1, id, EVT_INIT);
+        case DialogEvent::Help: return CallSlot(window, entry, 2, id, helpContext);
+        case DialogEvent::Destroy: return CallSlot(window, entry, 3, id, EVT_DESTROY);
+        case DialogEvent::Size: return CallSlot(window, entry, 4, id, EVT_SIZE);
+    }
+    return false;
 }
 
 }  // namespace velmora

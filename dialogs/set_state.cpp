@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -86,6 +87,9 @@ bool SetStringItem(const Target& target, int32_t n, const std::string& text) {
             if (n == 0) {
                 start = static_cast<WPARAM>(Send(hWnd, WM_GETTEXTLENGTH));
             } else {
+                // A single-line edit has line 1 only.
+                const LRESULT lines = (target.style & ES_MULTILINE) != 0 ? Send(hWnd, EM_GETLINECOUNT) : 1;
+                if (n > lines) return false;
                 const LRESULT line = Send(hWnd, EM_LINEINDEX, Index(n - 1));
                 if (line < 0) return false;
                 start = static_cast<WPARAM>(line);
@@ -164,7 +168,11 @@ bool SetItemCount(const Target& target, int32_t v) {
                 if (Send(hWnd, list ? LB_DELETESTRING : CB_DELETESTRING, static_cast<WPARAM>(count - 1)) < 0) break;
                 --count;
             }
-            Send(hWnd, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(selected));
+            // The selection is set again only where it changed: setting it
+            // rewrites an editable combo box's edit field, which keeps what
+            // the user typed there.
+            if (Send(hWnd, list ? LB_GETCURSEL : CB_GETCURSEL) != selected)
+                Send(hWnd, list ? LB_SETCURSEL : CB_SETCURSEL, static_cast<WPARAM>(selected));
             return true;
         }
         case KIND_TAB: {
@@ -189,11 +197,7 @@ bool SetItemCount(const Target& target, int32_t v) {
             ListViewData* data = ListViewDataOf(hWnd);
             std::vector<int32_t> order;
             if (data != nullptr) {
-                try {
-                    order.resize(static_cast<std::size_t>(v));
-                } catch (const std::bad_alloc&) {
-                    return false;  // a count far beyond what memory holds
-                }
+                if (!TryResize(order, static_cast<std::size_t>(v))) return false;  // a count beyond memory
                 std::iota(order.begin(), order.end(), 1);
             }
             Send(hWnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(v), 0);
@@ -391,11 +395,7 @@ bool SetSelectionOrValue(DIALOG& dialog, int32_t id, const Target& target, int32
     }
 }
 
-}  // namespace
-
-// ---------------------------------------------------------------------------
-
-bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
+bool SetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
     Target target;
     if (!FindTarget(dialog, id, target)) return false;
     const std::string text = PreparedText(value);
@@ -409,7 +409,10 @@ bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex 
             return false;
         case ATTR_VALUE:
             if (target.kind == KIND_EDIT) return SetWindowText(hWnd, text);
-            if (target.kind == KIND_COMBOBOX) return SetWindowText(GetWindow(hWnd, GW_CHILD), text);
+            if (target.kind == KIND_COMBOBOX) {
+                HWND field = ComboEditField(hWnd);
+                return field != nullptr && SetWindowText(field, text);
+            }
             return false;
         case ATTR_SELECTION:
             if (target.kind == KIND_LISTBOX)
@@ -425,6 +428,15 @@ bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex 
         default:
             return attribute >= 0 && SetStringItem(target, attribute, text);
     }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+bool DlgSetString(DIALOG& dialog, int32_t id, std::string_view value, AttrIndex index) {
+    // The text is copied, whatever its length.
+    return OrWhenOutOfMemory(false, [&] { return SetString(dialog, id, value, index); });
 }
 
 bool DlgSetInteger(DIALOG& dialog, int32_t id, LONG_PTR value, AttrIndex index) {

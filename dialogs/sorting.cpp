@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -78,43 +80,71 @@ int CALLBACK CompareItemsByText(LPARAM first, LPARAM second, LPARAM context) {
     return CompareCellTexts(sort.type, a->second, b->second) * sort.sign;
 }
 
-// Items whose item data is not unique cannot be found again by it; they are
-// compared by their positions instead, as the list view hands them out.
-struct PositionSortContext {
-    HWND listView;
-    int subItem;
-    int32_t type;
-    int32_t sign;
+LPARAM ItemData(HWND listView, int row) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.lParam;
+}
+
+void SetItemData(HWND listView, int row, LPARAM data) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = data;
+    SendMessageA(listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// The list view whose items carry row numbers as their data for a sort.
+HWND renumbered = nullptr;
+
+class Renumbering {
+public:
+    explicit Renumbering(HWND listView) : previous_(renumbered) { renumbered = listView; }
+    Renumbering(const Renumbering&) = delete;
+    Renumbering& operator=(const Renumbering&) = delete;
+    ~Renumbering() { renumbered = previous_; }
+
+private:
+    HWND previous_;
 };
 
-int CALLBACK CompareRowsByText(LPARAM first, LPARAM second, LPARAM context) {
-    const auto& sort = *reinterpret_cast<const PositionSortContext*>(context);
-    const std::string a = CellText(sort.listView, static_cast<WPARAM>(first), sort.subItem);
-    const std::string b = CellText(sort.listView, static_cast<WPARAM>(second), sort.subItem);
-    return CompareCellTexts(sort.type, a, b) * sort.sign;
+void SortItemsByText(HWND listView, const TextSortContext& context) {
+    SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
+                 reinterpret_cast<LPARAM>(&CompareItemsByText));
 }
 
 void SortOrdinaryListView(HWND listView, int subItem, int32_t type, int32_t sign) {
+    const auto count = static_cast<int>(std::max<LRESULT>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0), 0));
+    std::vector<LPARAM> ownData(static_cast<std::size_t>(count));
+    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        ownData[static_cast<std::size_t>(row)] = ItemData(listView, row);
+        texts[static_cast<std::size_t>(row)] = CellText(listView, static_cast<WPARAM>(row), subItem);
+    }
     TextSortContext context;
     context.type = type;
     context.sign = sign;
-    const auto count = SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0);
     bool unique = true;
-    for (LRESULT row = 0; row < count && unique; ++row) {
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = static_cast<int>(row);
-        SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        unique = context.textOfItem.emplace(item.lParam, CellText(listView, static_cast<WPARAM>(row), subItem)).second;
-    }
+    for (int row = 0; row < count && unique; ++row)
+        unique = context.textOfItem.emplace(ownData[static_cast<std::size_t>(row)], texts[static_cast<std::size_t>(row)]).second;
     if (unique) {
-        SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
-                     reinterpret_cast<LPARAM>(&CompareItemsByText));
+        SortItemsByText(listView, context);
         return;
     }
-    PositionSortContext byPosition{listView, subItem, type, sign};
-    SendMessageA(listView, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&byPosition),
-                 reinterpret_cast<LPARAM>(&CompareRowsByText));
+
+    // Items whose data is not unique cannot be found again by it: for the
+    // sort they carry their row numbers, and get their own data back after.
+    context.textOfItem.clear();
+    for (int row = 0; row < count; ++row) context.textOfItem.emplace(row, std::move(texts[static_cast<std::size_t>(row)]));
+    Renumbering marked(listView);
+    for (int row = 0; row < count; ++row) SetItemData(listView, row, row);
+    SortItemsByText(listView, context);
+    for (int row = 0; row < count; ++row) {
+        const LPARAM number = ItemData(listView, row);
+        if (number >= 0 && number < count) SetItemData(listView, row, ownData[static_cast<std::size_t>(number)]);
+    }
 }
 
 // Bytes that a value of this sort type takes in a row.
@@ -175,11 +205,16 @@ void SortListViewByColumn(DIALOG& dialog, int32_t id, int32_t column) {
     const int32_t type = SortKeyType(sort.key);
     const int32_t offset = SortKeyOffset(sort.key);
 
-    if (IsVirtualListView(listView)) {
-        SortVirtualListView(listView, type, offset, sort.sign);
-        return;
-    }
-    SortOrdinaryListView(listView, static_cast<int>(column - 1), type, sort.sign);
+    // The sort's own storage grows with the item count; without it nothing moves.
+    OrWhenOutOfMemory(false, [&] {
+        if (IsVirtualListView(listView))
+            SortVirtualListView(listView, type, offset, sort.sign);
+        else
+            SortOrdinaryListView(listView, static_cast<int>(column - 1), type, sort.sign);
+        return true;
+    });
 }
+
+bool IsRenumberedForSorting(HWND listView) { return listView != nullptr && listView == renumbered; }
 
 }  // namespace velmora

@@ -22,10 +22,23 @@ bool FindTarget(const DIALOG& dialog, int32_t id, Target& target) {
     return true;
 }
 
+HWND ComboEditField(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(combo, &info)) return nullptr;
+    return info.hwndItem != combo ? info.hwndItem : nullptr;
+}
+
 void ReleaseEntryObjects(ControlEntry& entry) {
     if (entry.hBrush != NoBrush() && entry.hBrush != nullptr) DeleteObject(entry.hBrush);
     entry.hBrush = NoBrush();
-    if (entry.hFont != nullptr && entry.hFont != reinterpret_cast<HFONT>(NoBrush())) DeleteObject(entry.hFont);
+    if (entry.hFont != nullptr && entry.hFont != reinterpret_cast<HFONT>(NoBrush())) {
+        // A control that lives on goes back to its default font first, so
+        // that it never paints with a deleted one.
+        if (IsWindow(entry.hWnd) && reinterpret_cast<HFONT>(SendMessageA(entry.hWnd, WM_GETFONT, 0, 0)) == entry.hFont)
+            SendMessageA(entry.hWnd, WM_SETFONT, 0, FALSE);
+        DeleteObject(entry.hFont);
+    }
     entry.hFont = nullptr;
 }
 

@@ -280,7 +280,7 @@ LRESULT WindowMessage::OnHelp() {
     const auto* help = reinterpret_cast<const HELPINFO*>(lParam);
     ControlEntry* own = ControlEntryOf(hWnd);
     if (own != nullptr && help != nullptr &&
-        RouteControlEvent(*v, *own, help->iCtrlId, static_cast<int32_t>(help->dwContextId))) {
+        RouteDialogEvent(*v, *own, help->iCtrlId, DialogEvent::Help, static_cast<int32_t>(help->dwContextId))) {
         return 0;
     }
     const MessageHandler* handler = HandlerFor(v, message);
@@ -290,7 +290,7 @@ LRESULT WindowMessage::OnHelp() {
 LRESULT WindowMessage::OnSize() {
     if (v == nullptr) return Default();
     if (ControlEntry* own = ControlEntryOf(hWnd)) {
-        if (RouteControlEvent(*v, *own, static_cast<int32_t>(wParam), WM_SIZE)) return 0;
+        if (RouteDialogEvent(*v, *own, static_cast<int32_t>(wParam), DialogEvent::Size)) return 0;
     }
     if (HandlerReturnsTrue(v, message, wParam, lParam)) return 0;
     if (v->scrollWidth == 0 && v->scrollHeight == 0) return Default();
@@ -301,7 +301,7 @@ LRESULT WindowMessage::OnSize() {
 LRESULT WindowMessage::OnDestroy() {
     if (v == nullptr) return Default();
     if (ControlEntry* own = ControlEntryOf(hWnd)) {
-        RouteControlEvent(*v, *own, static_cast<int32_t>(wParam), WM_DESTROY);
+        RouteDialogEvent(*v, *own, static_cast<int32_t>(wParam), DialogEvent::Destroy);
     }
     LRESULT result = 0;
     if (!HandlerReturnsTrue(v, message, wParam, lParam)) {

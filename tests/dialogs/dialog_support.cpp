@@ -30,6 +30,22 @@ void ClickIn(HWND hWnd, const RECT& area) {
     ClickAt(hWnd, POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2});
 }
 
+void MouseClickAt(POINT screenPoint) {
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    const auto normal = [](LONG pixel, int metric) {
+        const LONG size = GetSystemMetrics(metric);
+        return static_cast<LONG>((pixel * 65536 + size - 1) / size);
+    };
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = normal(screenPoint.x, SM_CXSCREEN);
+    inputs[0].mi.dy = normal(screenPoint.y, SM_CYSCREEN);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
 void FocusControl(const DIALOG& dialog, int32_t id) {
     ShowWindow(dialog.hWnd, SW_SHOW);
     SetForegroundWindow(dialog.hWnd);

@@ -23,6 +23,10 @@ void ClickAt(HWND hWnd, POINT point);
 // A click in the middle of a rectangle of a window's client area.
 void ClickIn(HWND hWnd, const RECT& area);
 
+// A left click with the mouse itself at a point of the screen: the system
+// decides which window gets it.
+void MouseClickAt(POINT screenPoint);
+
 // Shows a dialog, makes it the active window and gives `control` the focus.
 void FocusControl(const DIALOG& dialog, int32_t id);
 

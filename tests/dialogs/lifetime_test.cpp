@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "dialog_support.h"
 #include "dialogs/dialog_internal.h"
 #include "dialogs/dialogs.h"
@@ -25,6 +28,7 @@ protected:
     void TearDown() override {
         DlgDestroy(dialog);
         DlgDestroy(other);
+        DlgDestroy(third);
         PumpMessages();
         MSG quit;
         while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -34,6 +38,7 @@ protected:
 
     DIALOG dialog;
     DIALOG other;
+    DIALOG third;
 };
 
 TEST_F(DialogLifetime, CreateBuildsTheTableWithKindsAndProperties) {
@@ -220,6 +225,8 @@ protected:
 };
 
 DIALOG* g_ending = nullptr;
+DIALOG* g_outer = nullptr;
+DIALOG* g_inner = nullptr;
 HWND g_owner = nullptr;
 BOOL g_ownerEnabledDuringRun = TRUE;
 void EndWithSeven(V_WINDOW&, const int32_t&, const int32_t&) {
@@ -240,7 +247,37 @@ TEST_F(ModalRun, EndFromACallbackReturnsItsValueAndRestores) {
     EXPECT_FALSE(IsWindowVisible(dialog.hWnd));
     EXPECT_TRUE(IsWindowEnabled(other.hWnd));
     EXPECT_EQ(GetActiveWindow(), other.hWnd);
-    EXPECT_EQ(GetAncestor(dialog.hWnd, GA_PARENT), other.hWnd);
+    // Owned by the window, not embedded in it.
+    EXPECT_EQ(GetWindow(dialog.hWnd, GW_OWNER), other.hWnd);
+    EXPECT_EQ(GetAncestor(dialog.hWnd, GA_PARENT), GetDesktopWindow());
+    EXPECT_EQ(GetWindowLongA(dialog.hWnd, GWL_STYLE) & WS_CHILD, 0);
+}
+
+// Clicks the dialog's button with the mouse once the run has begun.
+HWND g_pointedAt = nullptr;
+void ClickTheButtonWithTheMouse(V_WINDOW& window, const int32_t&, const int32_t&) {
+    RECT button{};
+    GetWindowRect(GetDlgItem(window.hWnd, IDC_SMALL_BUTTON), &button);
+    const POINT middle{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    g_pointedAt = WindowFromPoint(middle);
+    testing::MouseClickAt(middle);
+}
+
+TEST_F(ModalRun, TheMouseReachesADialogRunOverItsOwner) {
+    ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
+    // The owner lies under the whole dialog.
+    SetWindowPos(other.hWnd, nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(dialog.hWnd, nullptr, 100, 100, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    g_ending = &dialog;
+    g_owner = other.hWnd;
+    ASSERT_TRUE(DlgSetSub(dialog, IDD_SMALL, ClickTheButtonWithTheMouse, EVT_INIT));
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_SMALL_BUTTON, EndWithSeven));
+
+    EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 7);  // -1: the click never came
+    EXPECT_EQ(g_pointedAt, GetDlgItem(dialog.hWnd, IDC_SMALL_BUTTON));
+    SetCursorPos(cursor.x, cursor.y);
 }
 
 TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
@@ -257,6 +294,71 @@ TEST_F(ModalRun, DisableAllDisablesOtherTopLevelWindows) {
     EXPECT_EQ(DlgRunModal(dialog, nullptr, true), 4);
     EXPECT_FALSE(enabledDuringRun);
     EXPECT_TRUE(IsWindowEnabled(bystander));
+}
+
+// What the disable-all run's initialisation routine saw.
+struct DuringRun {
+    BOOL bystander = TRUE;
+    BOOL ownList = FALSE;
+} g_during;
+HWND g_bystander = nullptr;
+
+HWND DropDownListOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndList : nullptr;
+}
+
+void LookAroundAndEnd(V_WINDOW& window, const int32_t&, const int32_t&) {
+    g_during.bystander = IsWindowEnabled(g_bystander);
+    g_during.ownList = IsWindowEnabled(DropDownListOf(GetDlgItem(window.hWnd, IDC_DROPLIST)));
+    DlgEnd(window, 4);
+}
+
+TEST_F(ModalRun, DisableAllEnablesAgainOnlyWhatItDisabled) {
+    // `dialog` was disabled before the run; `other` has drop-down lists of its own.
+    ShowWindow(dialog.hWnd, SW_SHOW);
+    EnableWindow(dialog.hWnd, FALSE);
+    ASSERT_TRUE(DlgCreate(IDD_ALL, other));
+    ShowWindow(other.hWnd, SW_SHOW);
+    ASSERT_TRUE(DlgCreate(IDD_ALL, third));
+    g_bystander = other.hWnd;
+    ASSERT_TRUE(DlgSetSub(third, IDD_ALL, LookAroundAndEnd, EVT_INIT));
+
+    EXPECT_EQ(DlgRunModal(third, nullptr, true), 4);
+    EXPECT_FALSE(g_during.bystander);
+    EXPECT_TRUE(g_during.ownList);  // the dialog's own drop-down lists still work
+    EXPECT_TRUE(IsWindowEnabled(other.hWnd));
+    EXPECT_TRUE(IsWindowEnabled(DropDownListOf(GetDlgItem(other.hWnd, IDC_DROPLIST))));
+    EXPECT_TRUE(IsWindowEnabled(DropDownListOf(GetDlgItem(third.hWnd, IDC_DROPLIST))));
+    EXPECT_FALSE(IsWindowEnabled(dialog.hWnd));
+}
+
+// Runs the inner dialog both ways while the outer run holds its owner
+// disabled, noting whether the owner was enabled after each.
+std::vector<BOOL> g_ownerEnabledAfterInner;
+void RunInnerBothWaysThenEnd(V_WINDOW& window, const int32_t&, const int32_t&) {
+    DlgRunModal(*g_inner, g_owner);
+    g_ownerEnabledAfterInner.push_back(IsWindowEnabled(g_owner));
+    DlgRunModal(*g_inner, nullptr, true);
+    g_ownerEnabledAfterInner.push_back(IsWindowEnabled(g_owner));
+    DlgEnd(window, 5);
+}
+
+TEST_F(ModalRun, NestedRunsLeaveTheOuterRunsOwnerDisabled) {
+    ASSERT_TRUE(DlgCreate(IDD_LABELS, other));
+    ShowWindow(other.hWnd, SW_SHOW);
+    ASSERT_TRUE(DlgCreate(IDD_SMALL, third));
+    g_owner = other.hWnd;
+    g_inner = &third;
+    g_ownerEnabledAfterInner.clear();
+    ASSERT_TRUE(DlgSetSub(dialog, IDD_SMALL, RunInnerBothWaysThenEnd, EVT_INIT));
+    ASSERT_TRUE(DlgSetSub(third, IDD_SMALL, [](V_WINDOW& window, const int32_t&, const int32_t&) { DlgEnd(window, 3); },
+                          EVT_INIT));
+
+    EXPECT_EQ(DlgRunModal(dialog, other.hWnd), 5);
+    EXPECT_EQ(g_ownerEnabledAfterInner, (std::vector<BOOL>{FALSE, FALSE}));
+    EXPECT_TRUE(IsWindowEnabled(other.hWnd));
 }
 
 TEST_F(ModalRun, EscapeEndsWithCancel) {
@@ -302,8 +404,6 @@ TEST_F(ModalRun, QuitDuringTheRunGivesMinusOneAndIsPassedOn) {
 }
 
 // Nested runs: while the inner dialog runs, the outer one is ended first.
-DIALOG* g_outer = nullptr;
-DIALOG* g_inner = nullptr;
 int32_t g_innerResult = 0;
 
 void EndBothFromInside(V_WINDOW&, const int32_t&, const int32_t&) {
@@ -369,6 +469,7 @@ TEST_F(DialogLifetime, ReleaseFreesWhatEntriesOwn) {
     ReleaseControlTable(dialog, false);
     EXPECT_FALSE(testing::IsGdiObject(editBrush));
     EXPECT_FALSE(testing::IsGdiObject(editFont));
+    EXPECT_NE(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), editFont);  // not painting with it
     EXPECT_FALSE(testing::IsGdiObject(progressBrush));
     EXPECT_FALSE(testing::IsGdiObject(dialogBrush));
     EXPECT_EQ(SendMessageA(header, HDM_GETIMAGELIST, 0, 0), 0);
@@ -396,6 +497,101 @@ TEST_F(DialogLifetime, DestroyRunsTheDestroyRoutineAndFreesEverything) {
     EXPECT_FALSE(testing::IsGdiObject(brush));
     ASSERT_EQ(Calls().size(), 1u);
     EXPECT_EQ(Calls()[0].event, EVT_DESTROY);
+}
+
+// Records a destroy call and whether the window's controls still had their
+// entries, with the brushes those own, when it came.
+void RecordDestroyWithControls(V_WINDOW& window, const int32_t& id, const int32_t& event) {
+    bool intact = window.nControls > 0;
+    for (int32_t i = 1; i <= window.nControls; ++i) {
+        const ControlEntry& entry = window.controls[static_cast<std::size_t>(i)];
+        intact = intact && ControlEntryOf(entry.hWnd) == &entry && testing::IsGdiObject(entry.hBrush);
+    }
+    Calls().push_back({id, event, intact ? "intact" : "stripped"});
+}
+
+TEST_F(DialogLifetime, ChildDialogsAndAttachedChildrenKeepTheirEntriesUntilTheirOwnDestroy) {
+    ASSERT_TRUE(DlgCreate(IDD_SMALL, dialog));
+    ASSERT_TRUE(DlgCreate(IDD_CHILD, other, &dialog));
+    ASSERT_TRUE(DlgSetSub(other, IDD_CHILD, RecordDestroyWithControls, EVT_DESTROY));
+    ASSERT_TRUE(DlgSetInteger(other, IDC_CHILD_EDIT, 0x00FF00, ATTR_BACKCOLOR));
+    const HBRUSH childBrush = ControlEntryOf(GetDlgItem(other.hWnd, IDC_CHILD_EDIT))->hBrush;
+
+    constexpr int32_t kPanelId = 77;
+    HWND panel = CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 50, dialog.hWnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), nullptr, nullptr);
+    CreateWindowExA(0, "Button", "Go", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, panel,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(10)), nullptr, nullptr);
+    V_WINDOW* attached = nullptr;
+    ASSERT_TRUE(WindowAttach(panel, attached));
+    ASSERT_TRUE(DlgSetSub(*attached, kPanelId, RecordDestroyWithControls, EVT_DESTROY));
+    ASSERT_TRUE(DlgSetInteger(*attached, 10, 0x0000FF, ATTR_BACKCOLOR));
+    const HBRUSH panelBrush = attached->controls[1].hBrush;
+
+    DlgDestroy(dialog);
+    ASSERT_EQ(Calls().size(), 2u);
+    for (const testing::CallRecord& call : Calls()) {
+        EXPECT_EQ(call.event, EVT_DESTROY);
+        EXPECT_EQ(call.note, "intact");
+    }
+    // Each table freed what it owned when its own window went.
+    EXPECT_TRUE(other.controls.empty());
+    EXPECT_FALSE(testing::IsGdiObject(childBrush));
+    EXPECT_FALSE(testing::IsGdiObject(panelBrush));
+    WindowDetach(attached);
+}
+
+// The GDI objects that a table owns: its entries' brushes and fonts, and
+// the bitmap behind each list view's sort arrows.
+std::vector<HGDIOBJ> OwnedObjects(const V_WINDOW& window) {
+    std::vector<HGDIOBJ> objects;
+    for (const ControlEntry& entry : window.controls) {
+        if (entry.hBrush != NoBrush()) objects.push_back(entry.hBrush);
+        if (entry.hFont != nullptr) objects.push_back(entry.hFont);
+        if (entry.kind != KIND_LISTVIEW) continue;
+        auto arrows = reinterpret_cast<HIMAGELIST>(SendMessageA(GetDlgItem(entry.hWnd, 0), HDM_GETIMAGELIST, 0, 0));
+        IMAGEINFO image{};
+        if (arrows != nullptr && ImageList_GetImageInfo(arrows, 0, &image)) objects.push_back(image.hbmImage);
+    }
+    return objects;
+}
+
+int CountAlive(const std::vector<HGDIOBJ>& objects) {
+    return static_cast<int>(std::count_if(objects.begin(), objects.end(), testing::IsGdiObject));
+}
+
+// Gives the dialog and its edit a brush and a font; returns what its table owns.
+std::vector<HGDIOBJ> Decorate(DIALOG& dialog) {
+    DlgSetInteger(dialog, IDD_REPLACE, 0x336699, ATTR_BACKCOLOR);
+    DlgSetInteger(dialog, IDC_REPLACE_EDIT, 0xFFFFFF, ATTR_BACKCOLOR);
+    DlgSetString(dialog, IDC_REPLACE_EDIT, "t'Courier New'h12", ATTR_FONT);
+    return OwnedObjects(dialog);
+}
+
+TEST_F(DialogLifetime, ReplacedTablesFreeWhatTheyOwned) {
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);  // 0 under Wine
+    std::vector<HGDIOBJ> owned;
+    int alive = 0;
+    for (int cycle = 0; cycle < 1000; ++cycle) {
+        // A new window for the record replaces the last cycle's table; the
+        // last cycle's window, which let go of the record, is destroyed.
+        HWND old = dialog.hWnd;
+        ASSERT_TRUE(DlgCreate(IDD_REPLACE, dialog));
+        alive += CountAlive(owned);
+        if (old != nullptr) DestroyWindow(old);
+        owned = Decorate(dialog);
+        ASSERT_EQ(owned.size(), 4u);
+
+        BuildControlTable(dialog);  // a new table for the same window
+        alive += CountAlive(owned);
+        owned = Decorate(dialog);
+    }
+    DlgDestroy(dialog);
+    alive += CountAlive(owned);
+    EXPECT_EQ(alive, 0);
+    if (gdiBefore != 0) {
+        EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 10);
+    }
 }
 
 TEST_F(DialogLifetime, AttachedWindowsGetATableForCallbacks) {

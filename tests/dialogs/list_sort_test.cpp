@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dialogs/allocation.h"
 #include "dialogs/column_types.h"
 
 namespace velmora {
@@ -92,6 +93,14 @@ TEST(MergeSortItems, PairsSwapUnlessStrictlyLessAndMergesPreferTheLeft) {
     EXPECT_EQ(SortValues({5, 5, 5, 5}), (std::vector<int32_t>{2, 1, 4, 3}));
     EXPECT_EQ(SortValues({1, 1, 0}), (std::vector<int32_t>{3, 2, 1}));
     EXPECT_EQ(SortValues({3, 1, 2}), (std::vector<int32_t>{2, 3, 1}));
+}
+
+// A row order longer than a vector can hold (600,000,000 items on a 32-bit
+// target) is a failure, not an exception.
+TEST(TryResize, MoreThanAVectorHoldsFailsAndChangesNothing) {
+    std::vector<int32_t> order{1, 2, 3};
+    EXPECT_FALSE(TryResize(order, order.max_size() + 1));
+    EXPECT_EQ(order, (std::vector<int32_t>{1, 2, 3}));
 }
 
 }  // namespace

@@ -321,6 +321,24 @@ TEST_F(Routing, DialogSizeAndHelp) {
     EXPECT_EQ(Calls()[0].event, 1234);
 }
 
+TEST_F(Routing, HelpContextsReachOnlyTheHelpRoutine) {
+    for (int32_t event : {EVT_INIT, EVT_HELP, EVT_DESTROY, EVT_SIZE})
+        ASSERT_TRUE(DlgSetSub(dialog, IDD_ALL, RecordCall, event));
+    // Context ids that are also the numbers of WM_DESTROY, WM_SIZE and WM_INITDIALOG.
+    for (DWORD context : {DWORD{WM_DESTROY}, DWORD{WM_SIZE}, DWORD{WM_INITDIALOG}}) {
+        Calls().clear();
+        HELPINFO help{};
+        help.cbSize = sizeof help;
+        help.iContextType = HELPINFO_WINDOW;
+        help.iCtrlId = IDC_EDIT;
+        help.dwContextId = context;
+        EXPECT_EQ(SendMessageA(dialog.hWnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 0);
+        ASSERT_EQ(Calls().size(), 1u) << context;
+        EXPECT_EQ(Calls()[0].id, IDC_EDIT);
+        EXPECT_EQ(Calls()[0].event, static_cast<int32_t>(context));
+    }
+}
+
 TEST_F(Routing, OwnerDrawingGetsAContextForTheItem) {
     ASSERT_TRUE(DlgSetSub(dialog, IDC_DRAWBUTTON, RecordDraw));
     ASSERT_TRUE(DlgSetSub(dialog, IDC_DRAWSTATIC, RecordDraw));
@@ -416,6 +434,34 @@ TEST_F(ListViewRouting, ColumnClicksSortOneWayThenTheOther) {
     // Items keep their numbers through the sort.
     EXPECT_EQ(ListRowToItem(Item(IDC_LISTVIEW), 0), 3);
     EXPECT_EQ(ListItemToRow(Item(IDC_LISTVIEW), 1), 2);
+}
+
+TEST_F(ListViewRouting, ItemsWithoutUniqueItemDataSortRightAndKeepTheirData) {
+    ASSERT_TRUE(DlgSetString(dialog, IDC_LISTVIEW, "(i4)", ATTR_COLUMNTYPES));
+    const char* texts[] = {"10", "9", "8", "11"};
+    const LPARAM data[] = {7, 7, 0, 7};
+    for (int k = 0; k < 4; ++k) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = k;
+        item.pszText = const_cast<char*>(texts[k]);
+        item.lParam = data[k];
+        Send(IDC_LISTVIEW, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    ASSERT_TRUE(DlgSetSub(dialog, IDC_LISTVIEW, RecordCall));  // selection changes only
+    ClickColumn(IDC_LISTVIEW, 1);
+    EXPECT_EQ(Column(IDC_LISTVIEW, 0), (Strings{"11", "10", "9", "8"}));
+    ClickColumn(IDC_LISTVIEW, 1);
+    EXPECT_EQ(Column(IDC_LISTVIEW, 0), (Strings{"8", "9", "10", "11"}));
+    // Each item still carries its own data; nothing was selected.
+    for (int row = 0; row < 4; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        Send(IDC_LISTVIEW, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.lParam, row == 0 ? 0 : 7) << row;
+    }
+    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(ListViewRouting, ColumnClickRoutineReplacesTheSort) {

@@ -112,6 +112,24 @@ TEST_F(ControlState, MultiLineEditLines) {
     EXPECT_FALSE(ok);
 }
 
+TEST_F(ControlState, LinesPastTheLastAreNotThere) {
+    SetWindowTextA(Item(IDC_MULTILINE), "one\r\ntwo");
+    SetWindowTextA(Item(IDC_EDIT), "abc");
+    const struct {
+        int32_t id;
+        int32_t line;
+        bool inserted;
+        const char* text;
+    } cases[] = {
+        {IDC_EDIT, 1, true, ">abc"},  {IDC_EDIT, 2, false, ">abc"},
+        {IDC_MULTILINE, 2, true, "one\r\n>two"}, {IDC_MULTILINE, 3, false, "one\r\n>two"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DlgSetString(dialog, c.id, ">", c.line), c.inserted) << c.id << " line " << c.line;
+        EXPECT_EQ(WindowText(c.id), c.text) << c.id << " line " << c.line;
+    }
+}
+
 TEST_F(ControlState, EditNumbersLimitAndCaret) {
     int32_t v = -1;
     SetWindowTextA(Item(IDC_EDIT), " 42");
@@ -194,6 +212,30 @@ TEST_F(ControlState, EditableComboReadsItsEditField) {
     int32_t v = 5;
     EXPECT_FALSE(DlgGetInteger(dialog, id, v));  // no value reading for an editable combo box
     EXPECT_EQ(v, 5);
+}
+
+TEST_F(ControlState, EditableCombosOfBothStylesSetAndReadTheirEditField) {
+    for (int32_t id : {IDC_COMBO, IDC_SIMPLECOMBO}) {
+        EXPECT_TRUE(DlgSetString(dialog, id, "typed text")) << id;
+        EXPECT_EQ(WindowText(id), "typed text") << id;  // the combo box answers with its edit field
+        EXPECT_EQ(ReadString(id, 12, ATTR_VALUE), "typed text  ") << id;
+        SetWindowTextA(Item(id), "by the system");
+        bool ok = false;
+        EXPECT_EQ(ReadString(id, 13, ATTR_SELECTION, &ok), "by the system") << id;
+        EXPECT_TRUE(ok) << id;
+    }
+}
+
+TEST_F(ControlState, ItemCountKeepsWhatWasTypedIntoAnEditableCombo) {
+    for (int32_t id : {IDC_COMBO, IDC_SIMPLECOMBO}) {
+        testing::FocusControl(dialog, id);
+        testing::TypeText("typed");
+        for (int32_t count : {3, 0}) {
+            EXPECT_TRUE(DlgSetInteger(dialog, id, count)) << id;
+            EXPECT_EQ(Send(id, CB_GETCOUNT), count) << id;
+            EXPECT_EQ(WindowText(id), "typed") << id << " count " << count;
+        }
+    }
 }
 
 TEST_F(ControlState, ListTextsLongerThanTheFieldAreCut) {
@@ -633,6 +675,30 @@ TEST_F(ListViewState, VirtualRowOrderAndRowSize) {
     EXPECT_FALSE(DlgSetInteger(dialog, id, -1, ATTR_ITEMCOUNT));
     EXPECT_EQ(Send(id, LVM_GETITEMCOUNT), 4);
     EXPECT_FALSE(DlgSetInteger(dialog, IDC_EDIT, 8, ATTR_ROWSIZE));
+}
+
+TEST_F(ListViewState, VirtualCountBeyondMemoryGivesFalseAndChangesNothing) {
+    // 600,000,000 row numbers do not fit a 32-bit process; a 64-bit one has
+    // room for them, and nothing there fails.
+    if (sizeof(void*) > 4) GTEST_SKIP() << "a 64-bit process can hold this row order";
+    const int32_t id = IDC_VLISTVIEW;
+    const int32_t rows[4] = {1, 2, 3, 4};
+    ASSERT_TRUE(DlgSetString(dialog, id, "(i)", ATTR_COLUMNTYPES));
+    ASSERT_TRUE(DlgSetInteger(dialog, id, sizeof rows[0], ATTR_ROWSIZE));
+    ASSERT_TRUE(BindListViewRows(Item(id), rows));
+    ASSERT_TRUE(DlgSetInteger(dialog, id, 4, ATTR_ITEMCOUNT));
+
+    EXPECT_FALSE(DlgSetInteger(dialog, id, 600000000, ATTR_ITEMCOUNT));
+    EXPECT_EQ(Send(id, LVM_GETITEMCOUNT), 4);
+    EXPECT_EQ(ListRowToItem(Item(id), 3), 4);
+
+    // Sorting a list view told of that many rows sorts nothing.
+    Send(id, LVM_SETITEMCOUNT, 600000000, 0);
+    ASSERT_EQ(Send(id, LVM_GETITEMCOUNT), 600000000);
+    SortListViewByColumn(dialog, id, 1);  // the first click sorts descending
+    EXPECT_EQ(ListRowToItem(Item(id), 0), 1);
+    Send(id, LVM_SETITEMCOUNT, 4, 0);
+    BindListViewRows(Item(id), nullptr);
 }
 
 TEST_F(ListViewState, SmallImageListKeepsTheSortArrows) {

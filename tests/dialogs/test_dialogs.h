@@ -33,6 +33,7 @@
 #define IDC_INNERDIALOG 1028
 #define IDC_PAGE1 1029
 #define IDC_PAGE2 1030
+#define IDC_SIMPLECOMBO 1031
 
 // A child dialog for nesting.
 #define IDD_CHILD 201
@@ -51,5 +52,10 @@
 #define IDD_UNTERMINATED 205
 #define IDC_BAD_LIST 4001
 #define IDC_BAD_COMBO 4002
+
+// An edit and a list view, for replacing tables over and over.
+#define IDD_REPLACE 206
+#define IDC_REPLACE_EDIT 5001
+#define IDC_REPLACE_LISTVIEW 5002
 
 #define IDI_TEST 300
