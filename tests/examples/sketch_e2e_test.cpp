@@ -117,6 +117,18 @@ public:
     bool Shows(double x, double y, COLORREF colour) const {
         return WaitFor([&] { return ColourAt(sheet_.At(x, y)) == colour; }, 5000);
     }
+    // Whether the head of the sheet, where the title goes, shows black ink,
+    // once the screen shows `ink`.
+    bool TitleInk(bool ink) const {
+        return WaitFor([&] {
+            const POINT from = sheet_.At(4, 2), to = sheet_.At(120, 24);
+            const desktop::ScreenImage image(RECT{from.x, from.y, to.x, to.y});
+            bool found = false;
+            for (LONG y = from.y + 2; y < to.y && !found; ++y)
+                for (LONG x = from.x + 2; x < to.x && !found; ++x) found = image.At(POINT{x, y}) == kBlack;
+            return found == ink;
+        }, 5000);
+    }
     bool Count(const std::string& text) const {
         return WaitFor([&] { return Text(IDC_COUNT) == text; }, 5000);
     }
@@ -190,6 +202,7 @@ TEST(SketchTest, StartsWithTheTitleFromTheCommandLine) {
     ASSERT_TRUE(sketch.Start("Harbour"));
     EXPECT_EQ(sketch.Caption(), "Harbour - Velmora Sketch");
     EXPECT_EQ(sketch.Text(IDC_TITLE), "Harbour");
+    EXPECT_TRUE(sketch.TitleInk(true));
     EXPECT_EQ(sketch.Text(IDC_COUNT), "No shapes");
     EXPECT_EQ(SendMessageA(sketch.Control(IDC_SHAPE), LB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(SendMessageA(sketch.Control(IDC_COLOUR), CB_GETCOUNT, 0, 0), 5);
@@ -238,18 +251,22 @@ TEST(SketchTest, ClickBesideTheSheetDrawsNothing) {
     EXPECT_EQ(sketch.Text(IDC_COUNT), "1 shape");
 }
 
-// The title typed into the panel names the window as it is typed.
+// The title typed into the panel names the window and heads the sheet as it
+// is typed.
 TEST(SketchTest, TypedTitleNamesTheWindow) {
     Sketch sketch;
     ASSERT_TRUE(sketch.Start());
     EXPECT_EQ(sketch.Caption(), "Untitled - Velmora Sketch");
+    EXPECT_TRUE(sketch.TitleInk(false));
     ASSERT_TRUE(desktop::ClickMiddle(sketch.Control(IDC_TITLE)));
     ASSERT_TRUE(WaitFor([&] { return sketch.FocusedWindow() == sketch.Control(IDC_TITLE); }, 5000));
     ASSERT_TRUE(desktop::TypeText("Garden"));
     EXPECT_TRUE(WaitFor([&] { return sketch.Caption() == "Garden - Velmora Sketch"; }, 5000)) << sketch.Caption();
     EXPECT_EQ(sketch.Text(IDC_TITLE), "Garden");
+    EXPECT_TRUE(sketch.TitleInk(true));  // and it heads the sheet
     for (int i = 0; i < 6; ++i) ASSERT_TRUE(desktop::PressKey(VK_BACK));
     EXPECT_TRUE(WaitFor([&] { return sketch.Caption() == "Untitled - Velmora Sketch"; }, 5000)) << sketch.Caption();
+    EXPECT_TRUE(sketch.TitleInk(false));
 }
 
 // Delete and Backspace on the sheet and the Undo button take the last shape
