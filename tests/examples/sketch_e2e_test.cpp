@@ -157,11 +157,20 @@ public:
     bool ClickSheet(double x, double y, const std::string& count) {
         return desktop::ClickScreen(sheet_.At(x, y)) && Count(count);
     }
-    // Opens the Drawing menu with Alt+D and picks an item by its mnemonic.
+    // Opens the Drawing menu, the first of the menu bar, with a click and
+    // picks an item by its mnemonic.
     bool Menu(char item) {
-        if (!desktop::PressKey('D', {VK_MENU})) return false;
+        const RECT bar = desktop::NonClientArea(frame_, HTMENU, false);
+        if (bar.right - bar.left < 20) return false;
+        if (!desktop::ClickScreen(POINT{bar.left + 16, (bar.top + bar.bottom) / 2})) return false;
         if (!WaitFor([&] { return process_.Window("#32768", nullptr) != nullptr; }, 5000)) return false;
         return desktop::PressKey(static_cast<WORD>(item));
+    }
+    // Clicks the close box of the caption.
+    bool CloseBox() {
+        const RECT box = desktop::NonClientArea(frame_, HTCLOSE, true);
+        return box.right > box.left &&
+               desktop::ClickScreen(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
     }
     // The question asked before the drawing goes, once it shows.
     HWND Question() const {
@@ -260,9 +269,9 @@ TEST(SketchTest, TypedTitleNamesTheWindow) {
     EXPECT_TRUE(sketch.TitleInk(false));
     ASSERT_TRUE(desktop::ClickMiddle(sketch.Control(IDC_TITLE)));
     ASSERT_TRUE(WaitFor([&] { return sketch.FocusedWindow() == sketch.Control(IDC_TITLE); }, 5000));
-    ASSERT_TRUE(desktop::TypeText("Garden"));
-    EXPECT_TRUE(WaitFor([&] { return sketch.Caption() == "Garden - Velmora Sketch"; }, 5000)) << sketch.Caption();
-    EXPECT_EQ(sketch.Text(IDC_TITLE), "Garden");
+    ASSERT_TRUE(desktop::TypeText("garden"));
+    EXPECT_TRUE(WaitFor([&] { return sketch.Caption() == "garden - Velmora Sketch"; }, 5000)) << sketch.Caption();
+    EXPECT_EQ(sketch.Text(IDC_TITLE), "garden");
     EXPECT_TRUE(sketch.TitleInk(true));  // and it heads the sheet
     for (int i = 0; i < 6; ++i) ASSERT_TRUE(desktop::PressKey(VK_BACK));
     EXPECT_TRUE(WaitFor([&] { return sketch.Caption() == "Untitled - Velmora Sketch"; }, 5000)) << sketch.Caption();
@@ -336,8 +345,8 @@ TEST(SketchTest, ClosingAsksBeforeADrawingIsLost) {
     ASSERT_TRUE(sketch.ClickSheet(200, 150, "1 shape"));
     ASSERT_TRUE(sketch.ClickSheet(250, 150, "2 shapes"));
 
-    // Alt+F4 asks; Cancel keeps the window and the drawing.
-    ASSERT_TRUE(desktop::PressKey(VK_F4, {VK_MENU}));
+    // The close box asks; Cancel keeps the window and the drawing.
+    ASSERT_TRUE(sketch.CloseBox());
     HWND question = sketch.Question();
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(desktop::TextOf(GetDlgItem(question, IDC_QUESTION)), "Discard the drawing of 2 shapes?");
@@ -348,7 +357,6 @@ TEST(SketchTest, ClosingAsksBeforeADrawingIsLost) {
     EXPECT_EQ(sketch.Text(IDC_COUNT), "2 shapes");
 
     // Drawing > Exit asks too; Discard ends the program.
-    ASSERT_TRUE(desktop::BringToFront(sketch.frame_));
     ASSERT_TRUE(sketch.Menu('X'));
     question = sketch.Question();
     ASSERT_NE(question, nullptr);
@@ -362,7 +370,7 @@ TEST(SketchTest, ClosingAsksBeforeADrawingIsLost) {
 TEST(SketchTest, EmptySheetClosesWithoutAsking) {
     Sketch sketch;
     ASSERT_TRUE(sketch.Start());
-    ASSERT_TRUE(desktop::PressKey(VK_F4, {VK_MENU}));
+    ASSERT_TRUE(sketch.CloseBox());
     DWORD code = 1;
     ASSERT_TRUE(sketch.process_.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
