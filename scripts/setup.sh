@@ -7,6 +7,7 @@ packages=(
   cmake g++ make gfortran clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  gfortran-mingw-w64-i686-posix gfortran-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb xauth fp-utils python3
 )
 
