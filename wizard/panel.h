@@ -2,6 +2,8 @@
 // their control ids, and the state that the commands share.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,25 @@ namespace genhand::wizard {
 // commands for the whole run.
 velmora::DIALOG& Panel();
 Settings& CurrentSettings();
+
+// The two icons the buttons show, freed when the window is gone.
+struct ButtonIcons {
+    ButtonIcons();
+    ~ButtonIcons();
+    ButtonIcons(const ButtonIcons&) = delete;
+    ButtonIcons& operator=(const ButtonIcons&) = delete;
+    HICON copy;
+    HICON file;
+};
+
+// The main routine without its modal run: creates the frame and the panel,
+// loads the settings, fills and wires every control. Needs the framework's
+// entry (the main routine's context).
+void BuildWizard(const ButtonIcons& icons);
+
+// The whole main routine: builds the window, runs it modally until Close,
+// destroys it. Returns false (no application loop wanted).
+bool RunWizard();
 
 // Control callbacks.
 void Generate(velmora::DIALOG& panel, const int32_t& id, const int32_t& event);
