@@ -44,6 +44,11 @@ void FillMessageList(DIALOG& panel) {
     }
 }
 
+// Escape in a multi-line box reaches the panel as WM_CLOSE, which the
+// dialog manager turns into IDCANCEL on the panel: close the wizard as
+// Escape does everywhere else.
+void CancelOnPanel(V_WINDOW&, const int32_t&, const int32_t&) { CloseCommand(VW_FRAME, IDC_CLOSE, EVT_DEFAULT); }
+
 constexpr int32_t kWiredControls[] = {IDC_MESSAGE_LIST, IDC_SEPARATOR, IDC_KEYWORDS, IDC_INDENT, IDC_WINDOW_NAME,
                                       IDC_ID,       IDC_USE_VELMORA,       IDC_IMPLICIT_NONE, IDC_COMMENTS};
 
@@ -98,12 +103,19 @@ void BuildWizard(const ButtonIcons& icons) {
 
     DlgSetSub(VW_FRAME, IDC_CLOSE, CloseCommand);
     DlgSetSub(VW_FRAME, IDC_HELP_BUTTON, HelpCommand);
+    VSetCommand(gPanel, IDCANCEL, CancelOnPanel);
 
     FillMessageList(gPanel);
     DlgSetInteger(gPanel, IDC_MESSAGE_LIST, 1, 1);
 
     // Registered last, so that nothing above runs the generator.
     for (int32_t id : kWiredControls) DlgSetSub(gPanel, id, Generate);
+
+    // The dialog manager gives the focus to the frame's first button when
+    // the frame is activated; once the run has started, it goes to the
+    // message list instead, so that typing picks a handler at once.
+    PostMessageA(VW_FRAME.hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(gPanel.hWnd, IDC_MESSAGE_LIST)),
+                 TRUE);
 }
 
 bool RunWizard() {

@@ -108,6 +108,10 @@ HWND FileNameBox(HWND dialog) {
 
 void DeleteSettings() { RegDeleteKeyA(HKEY_CURRENT_USER, kKey); }
 
+void StoreDword(const char* name, DWORD value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_DWORD, &value, sizeof value);
+}
+
 DWORD ReadDword(const char* name) {
     DWORD value = 0xDEADBEEF, size = sizeof value, type = 0;
     RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY, &type, &value, &size);
@@ -259,6 +263,38 @@ public:
         const DWORD before = GetClipboardSequenceNumber();
         if (!ClickUntil(id, [&] { return GetClipboardSequenceNumber() != before; })) return "<no copy>";
         return ClipboardText();
+    }
+    // Real key input, as the keyboard produces it: the wizard's window in
+    // front, then the key (with Shift held when asked), which reaches the
+    // control that has the focus.
+    bool Press(WORD key, bool shift = false) {
+        if (GetForegroundWindow() != frame_) SetForegroundWindow(frame_);
+        if (!WaitFor([&] { return GetForegroundWindow() == frame_; }, 5000)) return false;
+        std::vector<INPUT> inputs;
+        const auto add = [&](WORD virtualKey, DWORD flags) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = virtualKey;
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        };
+        if (shift) add(VK_SHIFT, 0);
+        add(key, 0);
+        add(key, KEYEVENTF_KEYUP);
+        if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+        return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    }
+    // Presses a key and waits until `done` holds.
+    template <class Predicate>
+    bool PressUntil(WORD key, Predicate done, bool shift = false) {
+        return Press(key, shift) && WaitFor(done, 5000);
+    }
+    // The id of the control that has the keyboard focus, 0 for none.
+    int FocusedId() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(frame_, nullptr), &info) || info.hwndFocus == nullptr) return 0;
+        return GetDlgCtrlID(info.hwndFocus);
     }
     // Clicks a button that ends the wizard and waits for the process to end.
     bool CloseWith(int id, DWORD* code = nullptr) {
@@ -416,12 +452,90 @@ TEST_F(WizardTest, FirstRunShowsDefaultsAndRegeneratesOnEveryChange) {
     EXPECT_EQ(ReadDword("Indent"), 2u);
 }
 
-TEST_F(WizardTest, EscapeClosesAndSaves) {
+// Every control that Tab reaches, in the order a person reads the window:
+// down the left column, the middle and the right (the separator-file
+// button right after its list), then each result box with its copy
+// button, then the frame's buttons.
+constexpr int kReadingOrder[] = {1010, 1011, 1013, 1016, 1004, 1014, 1005, 1006,
+                                 1007, 1008, 1001, 1002, 1000, 1003, 2,    3};
+
+bool IsPushButton(int id) { return id == 1002 || id == 1003 || id == 1006 || id == 2 || id == 3; }
+
+// The focus starts in the message list, so that typing and arrows pick a
+// handler at once.
+TEST_F(WizardTest, FocusStartsInTheMessageList) {
     Wizard w;
     ASSERT_TRUE(w.Start());
-    ASSERT_TRUE(w.Toggle(1013));
-    ASSERT_TRUE(w.KeyUntil(1010, VK_ESCAPE, [&] { return w.Exited(); }));
-    EXPECT_EQ(ReadDword("UseVelmora"), 1u);
+    ASSERT_TRUE(WaitFor([&] { return w.FocusedId() == 1004; }, 5000)) << w.FocusedId();
+    ASSERT_TRUE(w.PressUntil(VK_DOWN, [&] { return w.Send(1004, LB_GETCURSEL) == 1 && !w.Text(1000).empty(); }));
+    // A letter goes to the list (the first name that starts with it), not
+    // to the mnemonic of Close.
+    ASSERT_TRUE(w.PressUntil('S', [&] {
+        char item[64] = {};
+        w.Send(1004, LB_GETTEXT, static_cast<WPARAM>(w.Send(1004, LB_GETCURSEL)), reinterpret_cast<LPARAM>(item));
+        return item[0] == 'S';
+    }));
+    EXPECT_FALSE(w.Exited());
+    EXPECT_TRUE(w.CloseWith(2));
+}
+
+TEST_F(WizardTest, TabVisitsTheControlsInReadingOrder) {
+    StoreDword("Separator", 4);  // the separator-file button enabled
+    Wizard w;
+    ASSERT_TRUE(w.Start());
+    ASSERT_TRUE(WaitFor([&] { return w.FocusedId() == 1004; }, 5000));
+    const std::size_t count = std::size(kReadingOrder);
+    const std::size_t start = static_cast<std::size_t>(std::find(kReadingOrder, kReadingOrder + count, 1004) - kReadingOrder);
+    for (std::size_t step = 1; step <= count; ++step) {
+        const int next = kReadingOrder[(start + step) % count];
+        ASSERT_TRUE(w.PressUntil(VK_TAB, [&] { return w.FocusedId() == next; })) << "expected " << next << ", focus on " << w.FocusedId();
+    }
+    ASSERT_TRUE(w.PressUntil(VK_TAB, [&] { return w.FocusedId() == 1016; }, true)) << "Shift+Tab: " << w.FocusedId();
+    EXPECT_TRUE(w.CloseWith(2));
+}
+
+// Enter in any control but a button neither closes the wizard nor presses
+// a button, even after Tab has passed over the buttons (each of which is
+// the default button while it has the focus).
+TEST_F(WizardTest, EnterNeverCloses) {
+    Wizard w;
+    ASSERT_TRUE(w.Start());
+    ASSERT_TRUE(WaitFor([&] { return w.FocusedId() == 1004; }, 5000));
+    for (int step = 0; step < 12; ++step) {  // over 1006 (disabled), the copy buttons, Close and Help
+        const int before = w.FocusedId();
+        ASSERT_TRUE(w.PressUntil(VK_TAB, [&] { return w.FocusedId() != before; }));
+    }
+    for (int id : kReadingOrder) {
+        if (IsPushButton(id) || id == 1006) continue;
+        w.Focus(id);
+        ASSERT_TRUE(w.Press(VK_RETURN));
+        // Input is handled in order: once the Tab after it has moved the
+        // focus, the Enter has been handled too.
+        ASSERT_TRUE(w.PressUntil(VK_TAB, [&] { return w.FocusedId() != id; })) << id;
+        ASSERT_FALSE(w.Exited()) << id;
+        EXPECT_EQ(w.OwnWindow("HH Parent", nullptr), nullptr) << id;
+    }
+    EXPECT_TRUE(w.CloseWith(2));
+}
+
+// Escape closes and saves wherever the focus is, the result boxes (whose
+// multi-line edit controls take the key themselves) included.
+TEST_F(WizardTest, EscapeClosesAndSavesFromEveryControl) {
+    for (int id : kReadingOrder) {
+        SCOPED_TRACE(id);
+        DeleteSettings();
+        StoreDword("Separator", 4);  // the separator-file button enabled
+        Wizard w;
+        ASSERT_TRUE(w.Start());
+        ASSERT_TRUE(WaitFor([&] { return w.FocusedId() == 1004; }, 5000));
+        w.Focus(id);
+        ASSERT_EQ(w.FocusedId(), id);
+        DWORD code = 1;
+        ASSERT_TRUE(w.Press(VK_ESCAPE));
+        ASSERT_TRUE(w.WaitForExit(&code));
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(ValueSize("VWindow"), 41u);  // saved
+    }
 }
 
 // Picks `path` in the open-file dialog behind button 1006, as a user types
