@@ -2,6 +2,7 @@
 // loads the settings, fills and wires every control, and runs the window
 // modally until the user closes it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -41,6 +42,28 @@ void FillMessageList(DIALOG& panel) {
         const LRESULT position = DlgSendMessage(panel, IDC_MESSAGE_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
         DlgSendMessage(panel, IDC_MESSAGE_LIST, LB_SETITEMDATA, static_cast<WPARAM>(position),
                        static_cast<LPARAM>(500 + entryId));
+    }
+}
+
+// The icon buttons show no text; their window texts name them for screen
+// readers, and a tooltip shows the same name under the mouse. The tooltip
+// window is owned by the frame and goes with it.
+void AddTooltips(DIALOG& panel) {
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, panel.hWnd,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (tooltip == nullptr) return;
+    for (int32_t id : kIconButtons) {
+        HWND button = GetDlgItem(panel.hWnd, id);
+        char name[64] = {};
+        GetWindowTextA(button, name, sizeof name);
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = panel.hWnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(button);
+        tool.lpszText = name;  // the tooltip keeps a copy
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -100,6 +123,7 @@ void BuildWizard(const ButtonIcons& icons) {
     DlgSetSub(gPanel, IDC_COPY_ROUTINE, CopyCommand);
     DlgSetInteger(gPanel, IDC_SEPARATOR_FILE, reinterpret_cast<LONG_PTR>(icons.file), ATTR_ICON);
     DlgSetLogical(gPanel, IDC_SEPARATOR_FILE, gSettings.separator == kSeparatorFromFile, ATTR_ENABLED);
+    AddTooltips(gPanel);
 
     DlgSetSub(VW_FRAME, IDC_CLOSE, CloseCommand);
     DlgSetSub(VW_FRAME, IDC_HELP_BUTTON, HelpCommand);

@@ -21,6 +21,9 @@ namespace genhand::wizard {
 velmora::DIALOG& Panel();
 Settings& CurrentSettings();
 
+// The buttons that show an icon instead of a text.
+constexpr int32_t kIconButtons[] = {IDC_SEPARATOR_FILE, IDC_COPY_STATEMENT, IDC_COPY_ROUTINE};
+
 // The two icons the buttons show, freed when the window is gone.
 struct ButtonIcons {
     ButtonIcons();

@@ -182,7 +182,7 @@ const std::vector<Control>& PanelControls() {
         {1014, "edit", "", 132, 72, 64, 13, kTextBox},
         {-1, "static", "&Separator:", 204, 18, 37, 13, kLabel},
         {1005, "combobox", "", 243, 18, 52, 49, kDropDownList},
-        {1006, "button", "Button1", 306, 20, 15, 14, kIconButton},
+        {1006, "button", "Choose separator file", 306, 20, 15, 14, kIconButton},
         {-1, "static", "&Keywords:", 204, 40, 39, 13, kLabel},
         {1007, "combobox", "", 243, 40, 52, 49, kDropDownList},
         {-1, "static", "Indent &body:", 204, 62, 39, 13, kLabel},
@@ -192,10 +192,10 @@ const std::vector<Control>& PanelControls() {
         {-1, "static", "columns", 281, 63, 39, 13, kLabel},
         {-1, "static", "S&et handler:", 7, 77, 45, 9, kLabel},
         {1001, "edit", "", 7, 89, 293, 22, kTextBox | ES_MULTILINE | ES_READONLY},
-        {1002, "button", "Button1", 306, 88, 15, 14, kIconButton | BS_RIGHT},
+        {1002, "button", "Copy statement", 306, 88, 15, 14, kIconButton | BS_RIGHT},
         {-1, "static", "Handler &routine:", 7, 117, 57, 9, kLabel},
         {1000, "edit", "", 7, 129, 293, 96, kTextBox | WS_VSCROLL | ES_MULTILINE | ES_READONLY},
-        {1003, "button", "Button1", 305, 130, 16, 14, kIconButton},
+        {1003, "button", "Copy routine", 305, 130, 16, 14, kIconButton},
     };
     return controls;
 }

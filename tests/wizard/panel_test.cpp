@@ -135,5 +135,39 @@ TEST_F(WizardWindow, ResultBoxesShowAFixedPitchFont) {
     }
 }
 
+// The icon buttons keep their icons and are named, for screen readers by
+// their window texts and for the mouse by tooltips.
+TEST_F(WizardWindow, IconButtonsHaveNamesAndTooltips) {
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            if (ClassOf(window) != "tooltips_class32" || GetWindow(window, GW_OWNER) != VW_FRAME.hWnd) return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
+
+    struct Named {
+        int id;
+        const char* name;
+    };
+    for (const Named& button : {Named{IDC_SEPARATOR_FILE, "Choose separator file"},
+                                Named{IDC_COPY_STATEMENT, "Copy statement"}, Named{IDC_COPY_ROUTINE, "Copy routine"}}) {
+        EXPECT_EQ(TextOf(Control(button.id)), button.name);
+        EXPECT_NE(SendMessageA(Control(button.id), BM_GETIMAGE, IMAGE_ICON, 0), 0) << button.name;
+        char tip[80] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = Panel().hWnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(Control(button.id));
+        tool.lpszText = tip;
+        SendMessageA(tooltip, TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(tip, button.name);
+    }
+}
+
 }  // namespace
 }  // namespace genhand::wizard
