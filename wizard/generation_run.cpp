@@ -153,7 +153,10 @@ void ChooseSeparatorFile(DIALOG& panel, const int32_t& id, const int32_t& event)
     ofn.nMaxFileTitle = sizeof fileTitle;
     ofn.lpstrInitialDir = initialDir.c_str();
     ofn.lpstrTitle = "Open";
-    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK;
+    // No read-only box (it would mean nothing here), a resizable dialog, and
+    // the process's current directory left as it was.
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY |
+                OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     ofn.lpfnHook = CentreOverOwner;
     if (!GetOpenFileNameA(&ofn)) return;
 

@@ -3,6 +3,7 @@
 // user's actions produce (keys, characters, clicks), then reads what the
 // boxes show and compares it byte for byte with the generator's own output.
 #include <windows.h>
+#include <winternl.h>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,9 @@
 #include <vector>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -179,11 +182,12 @@ void EmptyTheClipboard() {
 // and no assertion reads a state from before the action.
 class Wizard {
 public:
-    bool Start() {
+    bool Start(const char* currentDirectory = nullptr) {
         STARTUPINFOA si{};
         si.cb = sizeof si;
         std::string command = "\"" + WindowsPath(gProgram) + "\"";
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory, &si,
+                            &process_))
             return false;
         if (!WaitFor([&] { return (frame_ = OwnWindow(nullptr, "Velmora Wizard")) != nullptr; })) return false;
         panel_ = FindWindowExA(frame_, nullptr, "#32770", nullptr);
@@ -295,6 +299,27 @@ public:
         info.cbSize = sizeof info;
         if (!GetGUIThreadInfo(GetWindowThreadProcessId(frame_, nullptr), &info) || info.hwndFocus == nullptr) return 0;
         return GetDlgCtrlID(info.hwndFocus);
+    }
+    // The wizard's current directory, read from its process parameters.
+    std::string CurrentDirectory() const {
+        using QueryProcess = NTSTATUS(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+        const auto query = reinterpret_cast<QueryProcess>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+        PROCESS_BASIC_INFORMATION basic{};
+        PEB peb{};
+        RTL_USER_PROCESS_PARAMETERS parameters{};
+        if (query == nullptr ||
+            query(process_.hProcess, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+            !ReadProcessMemory(process_.hProcess, basic.PebBaseAddress, &peb, sizeof peb, nullptr) ||
+            !ReadProcessMemory(process_.hProcess, peb.ProcessParameters, &parameters, sizeof parameters, nullptr))
+            return "";
+        // The current directory's path follows the console and standard
+        // handles; the public header names none of these members.
+        UNICODE_STRING path{};
+        std::memcpy(&path, &parameters.Reserved2[5], sizeof path);
+        std::wstring wide(path.Length / sizeof(wchar_t), L'\0');
+        if (!ReadProcessMemory(process_.hProcess, path.Buffer, wide.data(), path.Length, nullptr)) return "";
+        return std::string(wide.begin(), wide.end());
     }
     // Clicks a button that ends the wizard and waits for the process to end.
     bool CloseWith(int id, DWORD* code = nullptr) {
@@ -540,14 +565,17 @@ TEST_F(WizardTest, EscapeClosesAndSavesFromEveryControl) {
 
 // Picks `path` in the open-file dialog behind button 1006, as a user types
 // it into "File name:" and presses Open, and waits until the wizard shows a
-// routine box that starts with `expectedStart`.
-void ChooseFile(Wizard& w, const std::string& path, const std::string& expectedStart) {
+// routine box that starts with `expectedStart`. `inspect` sees the dialog
+// first.
+void ChooseFile(Wizard& w, const std::string& path, const std::string& expectedStart,
+                const std::function<void(HWND)>& inspect = nullptr) {
     PostMessageA(w.Control(1006), BM_CLICK, 0, 0);
     HWND open = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         open = w.OwnWindow("#32770", "Open");
         return open != nullptr && FileNameBox(open) != nullptr;
     }));
+    if (inspect) inspect(open);
     SendMessageA(FileNameBox(open), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(open); }));
@@ -596,6 +624,40 @@ TEST_F(WizardTest, SeparatorFileChosenThroughTheOpenDialog) {
     DeleteFileA((folder + "\\genhand_e2e_sep.txt").c_str());
     DeleteFileA((folder + "\\s").c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+// The open-file dialog offers no read-only box, can be resized, and leaves
+// the wizard's current directory where it was.
+TEST_F(WizardTest, OpenDialogWithoutReadOnlyBoxResizableKeepingTheCurrentDirectory) {
+    char windowsDir[MAX_PATH] = {};
+    GetWindowsDirectoryA(windowsDir, MAX_PATH);
+    const std::string drive = std::string(windowsDir).substr(0, 2);
+    const std::string startFolder = drive + "\\genhand_e2e_cwd";
+    const std::string folder = drive + "\\genhand_e2e_open";
+    CreateDirectoryA(startFolder.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string file = folder + "\\sep.txt";
+    std::ofstream(file, std::ios::binary) << "!--opened--\r\n";
+    // The dialog opens in the folder of the last separator file.
+    StoreDword("Separator", 4);
+    RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "SeparatorDir", REG_SZ, folder.c_str(),
+                    static_cast<DWORD>(folder.size() + 1));
+
+    Wizard w;
+    ASSERT_TRUE(w.Start(startFolder.c_str()));
+    const std::string before = w.CurrentDirectory();
+    EXPECT_EQ(before.substr(0, startFolder.size()), startFolder);
+    ASSERT_TRUE(w.SelectByKey(1004, VK_END, 63));
+    ChooseFile(w, file, "!--opened--\r\n", [](HWND open) {
+        const HWND readOnly = GetDlgItem(open, 0x410);  // chx1, "Open as read-only"
+        EXPECT_TRUE(readOnly == nullptr || !IsWindowVisible(readOnly));
+        EXPECT_NE(GetWindowLongA(open, GWL_STYLE) & WS_THICKFRAME, 0);
+    });
+    EXPECT_EQ(w.CurrentDirectory(), before);
+    ASSERT_TRUE(w.CloseWith(2));
+    DeleteFileA(file.c_str());
+    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryA(startFolder.c_str());
 }
 
 TEST_F(WizardTest, HelpOpensTheHelpFile) {
