@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <string_view>
 
 #include "dialogs/dialogs.h"
 #include "generator/catalogue.h"
@@ -69,14 +70,8 @@ void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     const CatalogueEntry* entry = EntryByTemplateId(options.templateId);
     if (entry == nullptr) return;
 
-    const Settings& settings = CurrentSettings();
-    const std::string separator = BuildSeparator(style, settings.separatorDir, settings.separatorFile);
-    DlgSendMessage(panel, IDC_ROUTINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(separator.c_str()));
     const std::string window = ReadField(panel, IDC_WINDOW_NAME, kWindowNameLength);
     options.windowName = window;
-    // The caret goes to the end of the box (it clamps the position).
-    const WPARAM end = separator.size() + 1;
-    DlgSendMessage(panel, IDC_ROUTINE, EM_SETSEL, end, static_cast<LPARAM>(end));
 
     std::string idText;
     const bool takesId = TakesId(options.templateId);
@@ -88,8 +83,22 @@ void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     DlgSetLogical(panel, IDC_ID_LABEL, takesId, ATTR_VISIBLE);
     DlgSetLogical(panel, IDC_ID, takesId, ATTR_VISIBLE);
 
-    const std::string routine = ExpandTemplate(options);
-    DlgSendMessage(panel, IDC_ROUTINE, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(routine.c_str()));
+    // The routine box: the separator (the box shows a text up to its first
+    // NUL, a separator file's too) immediately followed by the routine.
+    const Settings& settings = CurrentSettings();
+    std::string box = BuildSeparator(style, settings.separatorDir, settings.separatorFile);
+    if (const std::size_t nul = box.find('\0'); nul != std::string::npos) box.resize(nul);
+    const std::size_t routineStart = box.size();
+    ExpandTemplateInto(options, box);
+    const std::string_view routine = std::string_view(box).substr(routineStart);
+
+    // One write of the whole text: the edit control lays out all it holds on
+    // every write, which costs far more than the rest of the run. Then the
+    // caret goes to the end, and the box shows the page above the one that
+    // holds the caret.
+    DlgSendMessage(panel, IDC_ROUTINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(box.c_str()));
+    DlgSendMessage(panel, IDC_ROUTINE, EM_SETSEL, box.size(), static_cast<LPARAM>(box.size()));
+    DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLLCARET, 0, 0);
     DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLL, SB_PAGEUP, 0);
 
     std::string entryName;

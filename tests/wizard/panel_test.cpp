@@ -1,16 +1,20 @@
 // The wizard's own window, built in this process by the main routine's
-// set-up (all of it but the modal run): what its controls show a person.
+// set-up (all of it but the modal run): what its controls show a person,
+// and what one generation run leaves in the routine box.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
+#include "generator/catalogue.h"
+#include "generator/separator.h"
 #include "wizard/panel.h"
 
 namespace genhand::wizard {
@@ -167,6 +171,90 @@ TEST_F(WizardWindow, IconButtonsHaveNamesAndTooltips) {
         SendMessageA(tooltip, TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ(tip, button.name);
     }
+}
+
+// What the routine box shows a person: its text, the selection, and where
+// its first character is drawn (which tells both scroll positions).
+struct BoxState {
+    std::string text;
+    DWORD selection;
+    LRESULT firstLine;
+    LRESULT origin;
+    bool operator==(const BoxState& o) const {
+        return text == o.text && selection == o.selection && firstLine == o.firstLine && origin == o.origin;
+    }
+};
+
+BoxState StateOf(HWND box) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(box)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(box, text.data(), static_cast<int>(text.size()))));
+    return BoxState{text, static_cast<DWORD>(SendMessageA(box, EM_GETSEL, 0, 0)),
+                    SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), SendMessageA(box, EM_POSFROMCHAR, 0, 0)};
+}
+
+int gTextWrites = 0;
+WNDPROC gEditProcedure = nullptr;
+
+LRESULT CALLBACK CountTextWrites(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT || message == EM_REPLACESEL) ++gTextWrites;
+    return CallWindowProcA(gEditProcedure, window, message, wParam, lParam);
+}
+
+// The box lays out all of its text on every write, which is most of what a
+// run costs: one run writes it once, and leaves it as the separator
+// written first and the routine inserted after it would have left it.
+TEST_F(WizardWindow, GenerationRunWritesTheRoutineBoxOnce) {
+    // A separator file of many short lines makes the box scroll.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string directory = temp;
+    directory.pop_back();  // the trailing backslash
+    const std::string file = "genhand_panel_sep.txt";
+    std::string lines;
+    for (int i = 0; i < 60; ++i) lines += "!\r\n";
+    std::ofstream(directory + "\\" + file, std::ios::binary) << lines;
+    CurrentSettings().separatorDir = directory;
+    CurrentSettings().separatorFile = file;
+
+    struct Case {
+        int templateId;
+        int separator;
+        bool options;  // comments, USE and IMPLICIT NONE
+    };
+    HWND box = Control(IDC_ROUTINE);
+    for (const Case& c : {Case{kLastTemplateId, 1, false}, Case{kOtherTemplateId, 3, true},
+                          Case{kLastTemplateId, kSeparatorFromFile, true}}) {
+        SCOPED_TRACE(c.separator);
+        for (int id : {IDC_COMMENTS, IDC_USE_VELMORA, IDC_IMPLICIT_NONE})
+            velmora::DlgSetLogical(Panel(), id, c.options, velmora::ATTR_VALUE);
+        velmora::DlgSetInteger(Panel(), IDC_SEPARATOR, c.separator, velmora::ATTR_SELECTION);
+        HWND list = Control(IDC_MESSAGE_LIST);
+        for (LRESULT i = 0, n = SendMessageA(list, LB_GETCOUNT, 0, 0); i < n; ++i) {
+            if (SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0) == c.templateId)
+                SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        }
+
+        gTextWrites = 0;
+        gEditProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountTextWrites)));
+        Generate(Panel(), IDC_MESSAGE_LIST, velmora::EVT_DEFAULT);
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gEditProcedure));
+        EXPECT_EQ(gTextWrites, 1);
+        const BoxState once = StateOf(box);
+
+        const std::string separator = BuildSeparator(c.separator, directory, file);
+        ASSERT_EQ(once.text.compare(0, separator.size(), separator), 0);
+        const std::string routine = once.text.substr(separator.size());
+        SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(separator.c_str()));
+        SendMessageA(box, EM_SETSEL, separator.size() + 1, static_cast<LPARAM>(separator.size() + 1));
+        SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(routine.c_str()));
+        SendMessageA(box, EM_SCROLL, SB_PAGEUP, 0);
+        EXPECT_EQ(StateOf(box), once);
+        if (c.separator == kSeparatorFromFile) {
+            EXPECT_GT(once.firstLine, 0);  // the case that scrolls
+        }
+    }
+    DeleteFileA((directory + "\\" + file).c_str());
 }
 
 }  // namespace
