@@ -112,8 +112,8 @@ void TakeOverSeparatorPath(const std::string& path, std::string& directory, std:
     const std::size_t slash = path.rfind('\\');
     const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (dir.size() >= 2) directory = dir.substr(0, kSeparatorDirLength);
-    if (name.size() >= 2) file = name.substr(0, kSeparatorFileLength);
+    if (dir.size() >= 2) directory = dir.substr(0, kSeparatorPartLength);
+    if (name.size() >= 2) file = name.substr(0, kSeparatorPartLength);
 }
 
 namespace {
@@ -141,7 +141,8 @@ UINT_PTR CALLBACK CentreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam
 void ChooseSeparatorFile(DIALOG& panel, const int32_t& id, const int32_t& event) {
     Settings& settings = CurrentSettings();
     char fileName[1024] = {};
-    char fileTitle[64] = {};
+    // Big enough for any name: the system may refuse a title that does not fit.
+    char fileTitle[MAX_PATH] = {};
     const std::string initialName(TrimTrailingBlanks(settings.separatorFile));
     if (initialName.size() >= 2) initialName.copy(fileName, sizeof fileName - 1);
     std::string initialDir(TrimTrailingBlanks(settings.separatorDir));

@@ -51,8 +51,8 @@ void HelpCommand(velmora::DIALOG& frame, const int32_t& id, const int32_t& event
 void CopyCommand(velmora::DIALOG& panel, const int32_t& id, const int32_t& event);
 
 // Splits a chosen path at the backslash in front of the file name and takes
-// each part over unless it is shorter than 2 characters; the directory is
-// cut to 256 characters, the name to 64.
+// each part over unless it is shorter than 2 characters; each part is kept
+// up to kSeparatorPartLength (MAX_PATH) characters.
 void TakeOverSeparatorPath(const std::string& path, std::string& directory, std::string& file);
 
 // "Velmora.chm" in the directory of `modulePath` (everything up to and

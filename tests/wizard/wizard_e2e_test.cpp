@@ -660,6 +660,37 @@ TEST_F(WizardTest, OpenDialogWithoutReadOnlyBoxResizableKeepingTheCurrentDirecto
     RemoveDirectoryA(startFolder.c_str());
 }
 
+// A separator file whose name is longer than the 64 characters that
+// earlier versions keep is used, saved and used again, whole.
+TEST_F(WizardTest, LongSeparatorFileNameIsKept) {
+    char windowsDir[MAX_PATH] = {};
+    GetWindowsDirectoryA(windowsDir, MAX_PATH);
+    const std::string folder = std::string(windowsDir).substr(0, 2) + "\\genhand_e2e_long";
+    const std::string name = std::string(70, 'n') + ".txt";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream(folder + "\\" + name, std::ios::binary) << "!--long name--\r\n";
+    StoreDword("Separator", 4);
+    const std::string expectedStart = "!--long name--\r\nLOGICAL ";
+    {
+        Wizard w;
+        ASSERT_TRUE(w.Start());
+        ASSERT_TRUE(w.SelectByKey(1004, VK_END, 63));
+        ChooseFile(w, folder + "\\" + name, expectedStart);
+        ASSERT_TRUE(w.CloseWith(2));
+    }
+    EXPECT_EQ(ReadText("SeparatorFile"), name);
+    EXPECT_EQ(ValueSize("SeparatorFile"), name.size() + 1);
+    {
+        Wizard again;
+        ASSERT_TRUE(again.Start());
+        ASSERT_TRUE(again.SelectByKey(1004, VK_END, 63));
+        EXPECT_TRUE(WaitFor([&] { return again.Text(1000).rfind(expectedStart, 0) == 0; }, 5000)) << again.Text(1000);
+        ASSERT_TRUE(again.CloseWith(2));
+    }
+    DeleteFileA((folder + "\\" + name).c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 TEST_F(WizardTest, HelpOpensTheHelpFile) {
     Wizard w;
     ASSERT_TRUE(w.Start());
