@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "framework/window_record.h"
@@ -55,8 +56,10 @@ void CopyCommand(velmora::DIALOG& panel, const int32_t& id, const int32_t& event
 // up to kSeparatorPartLength (MAX_PATH) characters.
 void TakeOverSeparatorPath(const std::string& path, std::string& directory, std::string& file);
 
-// "Velmora.chm" in the directory of `modulePath` (everything up to and
-// including its last backslash; nothing when there is none).
-std::string HelpFileFor(const std::string& modulePath);
+// "Velmora.chm" in the directory of the program's path as GetModuleFileNameA
+// gave it (`length` characters of a buffer of `bufferSize`): everything up
+// to and including its last backslash, nothing when there is none. No file
+// when the path is empty or did not fit the buffer.
+std::optional<std::string> HelpFileFor(const char* modulePath, DWORD length, DWORD bufferSize);
 
 }  // namespace genhand::wizard

@@ -14,6 +14,7 @@
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
 #include "generator/catalogue.h"
+#include "generator/expansion.h"
 #include "generator/separator.h"
 #include "wizard/panel.h"
 
@@ -255,6 +256,17 @@ TEST_F(WizardWindow, GenerationRunWritesTheRoutineBoxOnce) {
         }
     }
     DeleteFileA((directory + "\\" + file).c_str());
+}
+
+// The help file is looked for beside the program only when its whole path
+// came back from the system.
+TEST(HelpFile, BesideTheProgramOnlyForAWholePath) {
+    const std::string program = "C:\\Program Files\\Genhand\\Genhand.exe";
+    const DWORD length = static_cast<DWORD>(program.size());
+    EXPECT_EQ(HelpFileFor(program.c_str(), length, MAX_PATH), "C:\\Program Files\\Genhand\\Velmora.chm");
+    EXPECT_EQ(HelpFileFor("Genhand.exe", 11, MAX_PATH), "Velmora.chm");
+    EXPECT_EQ(HelpFileFor(program.c_str(), length, length), std::nullopt);  // cut short: filled the buffer
+    EXPECT_EQ(HelpFileFor("", 0, MAX_PATH), std::nullopt);
 }
 
 }  // namespace

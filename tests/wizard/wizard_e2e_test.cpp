@@ -3,6 +3,7 @@
 // user's actions produce (keys, characters, clicks), then reads what the
 // boxes show and compares it byte for byte with the generator's own output.
 #include <windows.h>
+#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <gtest/gtest.h>
@@ -299,6 +300,18 @@ public:
         info.cbSize = sizeof info;
         if (!GetGUIThreadInfo(GetWindowThreadProcessId(frame_, nullptr), &info) || info.hwndFocus == nullptr) return 0;
         return GetDlgCtrlID(info.hwndFocus);
+    }
+    // Whether the wizard's process has loaded a module of this name.
+    bool HasModule(const char* name) const {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_.dwProcessId);
+        if (snapshot == INVALID_HANDLE_VALUE) return false;
+        MODULEENTRY32 module{};
+        module.dwSize = sizeof module;
+        bool found = false;
+        for (BOOL more = Module32First(snapshot, &module); more && !found; more = Module32Next(snapshot, &module))
+            found = lstrcmpiA(module.szModule, name) == 0;
+        CloseHandle(snapshot);
+        return found;
     }
     // The wizard's current directory, read from its process parameters.
     std::string CurrentDirectory() const {
@@ -699,6 +712,7 @@ TEST_F(WizardTest, HelpOpensTheHelpFile) {
     if (help != nullptr) {
         EXPECT_NE(TextOf(help).find("Velmora"), std::string::npos);
     }
+    EXPECT_TRUE(w.HasModule("hhctrl.ocx"));
     EXPECT_TRUE(w.CloseWith(2));
 }
 
@@ -721,6 +735,9 @@ TEST_F(WizardTest, MissingHelpFileIsSilent) {
         ASSERT_TRUE(w.SelectByKey(1004, VK_DOWN, 1));
         EXPECT_TRUE(WaitFor([&] { return !w.Text(1001).empty(); }, 3000));
         EXPECT_EQ(w.OwnWindow("HH Parent", nullptr), nullptr);
+        // Not even the viewer was asked: on Windows it would report the
+        // missing file itself.
+        EXPECT_FALSE(w.HasModule("hhctrl.ocx"));
         DWORD code = 1;
         EXPECT_TRUE(w.CloseWith(2, &code));
         EXPECT_EQ(code, 0u);
