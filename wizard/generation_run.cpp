@@ -92,14 +92,20 @@ void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     ExpandTemplateInto(options, box);
     const std::string_view routine = std::string_view(box).substr(routineStart);
 
-    // One write of the whole text: the edit control lays out all it holds on
-    // every write, which costs far more than the rest of the run. Then the
-    // caret goes to the end, and the box shows the page above the one that
-    // holds the caret.
+    // One write of the whole text, then the caret to the end and the box
+    // showing the page above the one that holds the caret. The box is hidden
+    // meanwhile: an edit control that is shown does costly work for each
+    // line of a new text under Wine, and moves the picture on the screen for
+    // each scroll. Nothing is drawn until it is shown again. A box with the
+    // focus stays shown, since hiding it would move the focus.
+    HWND routineBox = GetDlgItem(panel.hWnd, IDC_ROUTINE);
+    const bool hide = IsWindowVisible(routineBox) && GetFocus() != routineBox;
+    if (hide) ShowWindow(routineBox, SW_HIDE);
     DlgSendMessage(panel, IDC_ROUTINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(box.c_str()));
     DlgSendMessage(panel, IDC_ROUTINE, EM_SETSEL, box.size(), static_cast<LPARAM>(box.size()));
     DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLLCARET, 0, 0);
     DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLL, SB_PAGEUP, 0);
+    if (hide) ShowWindow(routineBox, SW_SHOWNA);
 
     std::string entryName;
     if (!takesId) entryName = ReadField(panel, IDC_MESSAGE_LIST, 40, ATTR_VALUE);
