@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <vector>
 #include <cstdio>
 #include <cstdlib>
@@ -17,43 +16,22 @@
 #include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "generator/catalogue.h"
 #include "generator/generation.h"
 #include "generator/separator.h"
+#include "tests/wizard/driver.h"
 
 namespace {
+
+using driver::ProcessWindow;
+using driver::TextOf;
+using driver::WaitFor;
+using driver::WindowsPath;
 
 std::string gProgram;  // path of Genhand.exe, from the command line
 
 constexpr char kKey[] = "Software\\Velmora\\Genhand\\1.0";
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;  // a Unix path under Wine
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    return path;
-}
-
-template <class Predicate>
-bool WaitFor(Predicate done, int milliseconds = 10000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (done()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return done();
-}
-
-std::string TextOf(HWND window) {
-    const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT got = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(got));
-    return text;
-}
 
 // Writes what the screen shows of `window` as a 24-bit BMP.
 bool SaveScreenshot(HWND window, const std::string& path) {
@@ -127,36 +105,6 @@ DWORD ValueSize(const char* name) {
     if (RegGetValueA(HKEY_CURRENT_USER, kKey, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr, &size) != ERROR_SUCCESS)
         return 0;
     return size;
-}
-
-// The first visible top-level window of `process` with this class and
-// caption (either may be null): windows of earlier, dying processes never
-// count.
-struct WindowSearch {
-    DWORD process;
-    const char* cls;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->process || !IsWindowVisible(window)) return TRUE;
-    char text[64] = {};
-    if (search->cls != nullptr && (GetClassNameA(window, text, sizeof text) == 0 || lstrcmpA(text, search->cls) != 0))
-        return TRUE;
-    if (search->caption != nullptr && (GetWindowTextA(window, text, sizeof text) == 0 || lstrcmpA(text, search->caption) != 0))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-HWND ProcessWindow(DWORD process, const char* cls, const char* caption) {
-    WindowSearch search{process, cls, caption, nullptr};
-    EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 // The clipboard's text, or "" when it holds none.
