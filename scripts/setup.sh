@@ -9,7 +9,7 @@ packages=(
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb xauth fp-utils python3
   fonts-wine fonts-liberation
-  curl
+  nsis curl
 )
 
 SUDO=""
