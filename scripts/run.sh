@@ -21,6 +21,9 @@ if [ -z "${DISPLAY:-}" ]; then
   echo
   exec ./build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE
 fi
+# A new Wine prefix takes a while to make: it is made during the build.
+./scripts/wine-prefix.sh &
+prefix=$!
 ./scripts/build.sh --app-only --target Genhand "$tree"
-./scripts/wine-prefix.sh
+wait "$prefix"
 exec ./scripts/wine-run.sh "$loader" "build/$tree/Genhand.exe"
