@@ -140,18 +140,17 @@ TEST_F(WizardWindow, ResultBoxesShowAFixedPitchFont) {
     }
 }
 
+BOOL CALLBACK FindFrameTooltip(HWND window, LPARAM found) {
+    if (ClassOf(window) != "tooltips_class32" || GetWindow(window, GW_OWNER) != VW_FRAME.hWnd) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 // The icon buttons keep their icons and are named, for screen readers by
 // their window texts and for the mouse by tooltips.
 TEST_F(WizardWindow, IconButtonsHaveNamesAndTooltips) {
     HWND tooltip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            if (ClassOf(window) != "tooltips_class32" || GetWindow(window, GW_OWNER) != VW_FRAME.hWnd) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(GetCurrentThreadId(), FindFrameTooltip, reinterpret_cast<LPARAM>(&tooltip));
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 3);
 
