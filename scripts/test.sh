@@ -35,6 +35,9 @@ else
 fi
 ./scripts/wine-tests.sh "${repeat_args[@]}" "${trees[@]}"
 
+echo "== benchmarks (printed, not judged)"
+./scripts/bench.sh --min-time 0.1 native "${trees[@]}"
+
 # The end-to-end test photographs the running wizard.
 shot=build/win64/tests/wizard/wizard.bmp
 if [ -f "$shot" ]; then
