@@ -10,10 +10,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/median_reporter.h"
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
 #include "wizard/panel.h"
@@ -54,24 +54,6 @@ void BM_BareWrites(benchmark::State& state) {
 }
 BENCHMARK(BM_BareWrites)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(true);
 
-// The console report, keeping each benchmark's median real time.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Median(const std::string& name) const {
-        const auto found = medians_.find(name);
-        return found == medians_.end() ? 0 : found->second;
-    }
-
-private:
-    std::map<std::string, double> medians_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -108,7 +90,7 @@ int main(int argc, char** argv) {
                  0);
     Generate(Panel(), IDC_MESSAGE_LIST, velmora::EVT_DEFAULT);
 
-    MedianReporter reporter;
+    genhand::bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double run = reporter.Median("BM_GenerationRun");
     const double bare = reporter.Median("BM_BareWrites");
