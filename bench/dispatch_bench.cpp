@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <vector>
 
 #include "bench/median_reporter.h"
 #include "framework/framework.h"
@@ -63,13 +62,7 @@ bool MakeWindow(V_WINDOW& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave);
-    argc = static_cast<int>(arguments.size());
-    argv = arguments.data();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!genhand::bench::InitializeInterleaved(argc, argv)) return 1;
 
     velmora::StartApplication(GetModuleHandleA(nullptr));
     if (!MakeWindow(cppWindow) || !MakeWindow(fortranWindow)) {

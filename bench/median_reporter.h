@@ -28,4 +28,15 @@ private:
     std::map<std::string, double> medians_;
 };
 
+// Initializes Google Benchmark with the repetitions of all benchmarks taking
+// turns, so that a change in the machine's load falls on each alike.
+inline bool InitializeInterleaved(int argc, char** argv) {
+    std::vector<char*> arguments(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleave);
+    int count = static_cast<int>(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    return !benchmark::ReportUnrecognizedArguments(count, arguments.data());
+}
+
 }  // namespace genhand::bench

@@ -11,7 +11,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "bench/median_reporter.h"
 #include "dialogs/dialogs.h"
@@ -57,15 +56,7 @@ BENCHMARK(BM_BareWrites)->UseRealTime()->Repetitions(10)->ReportAggregatesOnly(t
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The repetitions of the two benchmarks take turns, so that a change in
-    // the machine's load falls on both alike.
-    std::vector<char*> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave);
-    argc = static_cast<int>(arguments.size());
-    argv = arguments.data();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!genhand::bench::InitializeInterleaved(argc, argv)) return 1;
 
     // The wizard as a first run shows it, then the entry with the longest
     // routine, every option on.

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "framework/framework.h"
+#include "tests/framework/test_support.h"
 
 extern "C" {
 extern velmora::V_WINDOW fortran_test_window;  // the Fortran program's record
@@ -284,26 +285,10 @@ TEST_F(FortranDecoding, PaintAndEraseGetAReadyDrawingContext) {
     ReleaseDC(W.hWnd, dc);
 }
 
-// A DROPFILES block with ANSI names, as the shell hands it over.
-HDROP MakeDrop(const std::vector<std::string>& names) {
-    size_t size = sizeof(DROPFILES) + 2;
-    for (const std::string& name : names) size += name.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    char* text = reinterpret_cast<char*>(header + 1);
-    for (const std::string& name : names) {
-        memcpy(text, name.c_str(), name.size() + 1);
-        text += name.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 TEST_F(FortranDecoding, DroppedFilesArriveAsAnArrayOfBlankPaddedNames) {
     const std::vector<std::string> names = {"C:\\a.txt", "C:\\dir\\second file.f90", std::string(200, 'x')};
     bool reached = true;
-    EXPECT_EQ(Send(WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(names)), 0, false, 0, &reached), 0);
+    EXPECT_EQ(Send(WM_DROPFILES, reinterpret_cast<WPARAM>(test::MakeDrop(names)), 0, false, 0, &reached), 0);
     EXPECT_FALSE(reached);  // the drop is finished: nothing is passed on
     EXPECT_EQ(Recorded(), (std::vector<intptr_t>{WM_DROPFILES, Handle(W.hWnd), 3, kDropNameLength}));
     for (size_t i = 0; i < names.size(); ++i) {
