@@ -67,7 +67,7 @@ int32_t ScrollPositionFor(V_WINDOW& vWnd, LPARAM control, int bar, int requestCo
 
 LRESULT NoArguments(const Message& m, HandlerArguments& a) { return m.call(a); }
 
-LRESULT Move(const Message& m, HandlerArguments& a) {  // iX, iY
+LRESULT SignedWords(const Message& m, HandlerArguments& a) {  // iX, iY; nWhere, iMsg
     a.AddInt(LowSigned(m.lp()));
     a.AddInt(HighSigned(m.lp()));
     return m.call(a);
@@ -113,12 +113,6 @@ LRESULT Paint(const Message& m, HandlerArguments& a) {  // vDC, iX1, iY1, iX2, i
 
 LRESULT EraseBackground(const Message& m, HandlerArguments& a) {  // vDC
     return EraseWithHandler(m.vWnd, reinterpret_cast<HDC>(m.wParam), m.call, a);
-}
-
-LRESULT SetCursorMessage(const Message& m, HandlerArguments& a) {  // nWhere, iMsg
-    a.AddInt(LowSigned(m.lp()));
-    a.AddInt(HighSigned(m.lp()));
-    return m.call(a);
 }
 
 LRESULT MouseActivate(const Message& m, HandlerArguments& a) {  // nHitTest -> action
@@ -306,7 +300,7 @@ struct DecodingRow {
 const DecodingRow kDecodings[] = {
     {NoArguments, {WM_CREATE, WM_DESTROY, WM_CLOSE, WM_SYSCOLORCHANGE, WM_TIMECHANGE,
                    WM_CHILDACTIVATE, WM_NCDESTROY}},
-    {Move, {WM_MOVE}},
+    {SignedWords, {WM_MOVE, WM_SETCURSOR}},
     {Size, {WM_SIZE}},
     {Activate, {WM_ACTIVATE}},
     {WindowInWParam, {WM_SETFOCUS, WM_KILLFOCUS, WM_MDIDESTROY}},
@@ -316,7 +310,6 @@ const DecodingRow kDecodings[] = {
     {QueryEndSession, {WM_QUERYENDSESSION}},
     {Paint, {WM_PAINT}},
     {EraseBackground, {WM_ERASEBKGND}},
-    {SetCursorMessage, {WM_SETCURSOR}},
     {MouseActivate, {WM_MOUSEACTIVATE}},
     {GetMinMaxInfo, {WM_GETMINMAXINFO}},
     {WindowPosition, {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED}},

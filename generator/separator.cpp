@@ -49,8 +49,8 @@ std::string BuildSeparator(int style, std::string_view directory, std::string_vi
         case SeparatorStyle::Dash: return RuleOf('-');
         case SeparatorStyle::Star: return RuleOf('*');
         case SeparatorStyle::FromFile: {
-            std::string path = SeparatorPath(CutToField(directory, kSeparatorDirLength),
-                                             CutToField(file, kSeparatorFileLength));
+            std::string path = SeparatorPath(CutToField(directory, kSeparatorPartLength),
+                                             CutToField(file, kSeparatorPartLength));
 #ifndef _WIN32
             // Stored paths use Windows separators; this host uses "/".
             for (char& c : path) {

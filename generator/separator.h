@@ -9,8 +9,9 @@ namespace genhand {
 
 enum class SeparatorStyle : int { None = 0, Equals = 1, Dash = 2, Star = 3, FromFile = 4 };
 
-constexpr std::size_t kSeparatorDirLength = 256;
-constexpr std::size_t kSeparatorFileLength = 64;
+// The separator file's folder and its name are each kept whole up to this
+// many characters (MAX_PATH).
+constexpr std::size_t kSeparatorPartLength = 260;
 constexpr std::size_t kMaxSeparatorFileBytes = 1022;
 
 // The separator for a style (the list position, 0 when nothing is selected).

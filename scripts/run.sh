@@ -12,14 +12,18 @@ if /usr/lib/wine/wine --version >/dev/null 2>&1; then
 else
   tree=win64 loader=/usr/lib/wine/wine64
 fi
-./scripts/build.sh native "$tree"
-
+# Only what is about to run is built: no tests, no GoogleTest.
 if [ -z "${DISPLAY:-}" ]; then
+  ./scripts/build.sh --app-only --target genhand native
   echo "run.sh: there is no display (DISPLAY is not set), so the wizard cannot be shown."
   echo "The same generator is on the command line: build/native/genhand --help. For example:"
   echo "  build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE"
   echo
   exec ./build/native/genhand --comments --use --implicit-none --indent 3 --lf ACTIVATE
 fi
-./scripts/wine-prefix.sh
+# A new Wine prefix takes a while to make: it is made during the build.
+./scripts/wine-prefix.sh &
+prefix=$!
+./scripts/build.sh --app-only --target Genhand "$tree"
+wait "$prefix"
 exec ./scripts/wine-run.sh "$loader" "build/$tree/Genhand.exe"

@@ -7,7 +7,10 @@ packages=(
   cmake g++ make gfortran clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+  gfortran-mingw-w64-i686-posix gfortran-mingw-w64-x86-64-posix
   wine wine32:i386 wine64 xvfb xauth fp-utils python3
+  fonts-wine fonts-liberation
+  nsis curl
 )
 
 SUDO=""
@@ -33,3 +36,6 @@ if [ "${#missing[@]}" -gt 0 ]; then
 elif [ "${need_update:-0}" = 1 ]; then
   $SUDO apt-get update -qq
 fi
+
+# Google Benchmark's source for the Windows cross builds.
+"$(dirname "$0")/fetch-benchmark.sh"

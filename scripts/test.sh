@@ -15,17 +15,20 @@ if [ "${1:-}" = --repeat ]; then
 fi
 
 ./scripts/setup.sh
-./scripts/build.sh native asan win32 win64 fuzz
+for tree in native asan win32 win64 fuzz; do
+  echo "== build $tree (at ${SECONDS}s)"
+  ./scripts/build.sh "$tree"
+done
 
-echo "== native tests"
+echo "== native tests (at ${SECONDS}s)"
 ctest --test-dir build/native --output-on-failure
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build/asan --output-on-failure
 
-echo "== generator fuzzer, ${fuzz_seconds}s"
+echo "== generator fuzzer, ${fuzz_seconds}s (at ${SECONDS}s)"
 ./scripts/fuzz.sh "$fuzz_seconds"
 
-echo "== Windows tests under Wine"
+echo "== Windows tests under Wine (at ${SECONDS}s)"
 trees=(win64)
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
   trees+=(win32)
@@ -35,6 +38,9 @@ else
 fi
 ./scripts/wine-tests.sh "${repeat_args[@]}" "${trees[@]}"
 
+echo "== benchmarks, printed, not judged (at ${SECONDS}s)"
+./scripts/bench.sh --min-time 0.1 native "${trees[@]}"
+
 # The end-to-end tests photograph the running wizard and the sample.
 for shot in build/win64/tests/wizard/wizard.bmp build/win64/tests/examples/sketch.bmp; do
   if [ -f "$shot" ]; then
@@ -42,3 +48,4 @@ for shot in build/win64/tests/wizard/wizard.bmp build/win64/tests/examples/sketc
     python3 scripts/bmp2png.py "$shot" "build/win64/$name.png"
   fi
 done
+echo "== done (at ${SECONDS}s)"

@@ -1,7 +1,9 @@
 // The wizard's commands: Close, Help and the two Copy buttons.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "dialogs/dialogs.h"
 #include "framework/framework.h"
@@ -64,18 +66,26 @@ void CloseCommand(DIALOG& frame, const int32_t&, const int32_t&) {
     DlgEnd(frame, IDC_CLOSE);
 }
 
-std::string HelpFileFor(const std::string& modulePath) {
-    const std::size_t slash = modulePath.rfind('\\');
-    const std::string directory = slash == std::string::npos ? std::string() : modulePath.substr(0, slash + 1);
-    return directory + "Velmora.chm";
+std::optional<std::string> HelpFileFor(const char* modulePath, DWORD length, DWORD bufferSize) {
+    // GetModuleFileNameA fills the whole buffer when the path does not fit.
+    if (length == 0 || length >= bufferSize) return std::nullopt;
+    const std::string_view path(modulePath, length);
+    const std::size_t slash = path.rfind('\\');
+    const std::string_view directory = slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+    return std::string(directory) + "Velmora.chm";
 }
 
 void HelpCommand(DIALOG& frame, const int32_t&, const int32_t&) {
-    char module[260] = {};
-    GetModuleFileNameA(nullptr, module, sizeof module);
-    const std::string helpFile = HelpFileFor(module);
+    char module[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
+    const std::optional<std::string> helpFile = HelpFileFor(module, length, sizeof module);
+    // Without its file the viewer would show an error of its own on Windows:
+    // a missing help file passes silently.
+    if (!helpFile) return;
+    const DWORD attributes = GetFileAttributesA(helpFile->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return;
     if (HtmlHelpFunction htmlHelp = LoadHtmlHelp()) {
-        htmlHelp(frame.hWnd, helpFile.c_str(), HH_HELP_CONTEXT_COMMAND, IDH_WIZARD);
+        htmlHelp(frame.hWnd, helpFile->c_str(), HH_HELP_CONTEXT_COMMAND, IDH_WIZARD);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <string_view>
 
 #include "dialogs/dialogs.h"
 #include "generator/catalogue.h"
@@ -69,14 +70,8 @@ void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     const CatalogueEntry* entry = EntryByTemplateId(options.templateId);
     if (entry == nullptr) return;
 
-    const Settings& settings = CurrentSettings();
-    const std::string separator = BuildSeparator(style, settings.separatorDir, settings.separatorFile);
-    DlgSendMessage(panel, IDC_ROUTINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(separator.c_str()));
     const std::string window = ReadField(panel, IDC_WINDOW_NAME, kWindowNameLength);
     options.windowName = window;
-    // The caret goes to the end of the box (it clamps the position).
-    const WPARAM end = separator.size() + 1;
-    DlgSendMessage(panel, IDC_ROUTINE, EM_SETSEL, end, static_cast<LPARAM>(end));
 
     std::string idText;
     const bool takesId = TakesId(options.templateId);
@@ -88,9 +83,29 @@ void Generate(DIALOG& panel, const int32_t&, const int32_t&) {
     DlgSetLogical(panel, IDC_ID_LABEL, takesId, ATTR_VISIBLE);
     DlgSetLogical(panel, IDC_ID, takesId, ATTR_VISIBLE);
 
-    const std::string routine = ExpandTemplate(options);
-    DlgSendMessage(panel, IDC_ROUTINE, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(routine.c_str()));
+    // The routine box: the separator (the box shows a text up to its first
+    // NUL, a separator file's too) immediately followed by the routine.
+    const Settings& settings = CurrentSettings();
+    std::string box = BuildSeparator(style, settings.separatorDir, settings.separatorFile);
+    if (const std::size_t nul = box.find('\0'); nul != std::string::npos) box.resize(nul);
+    const std::size_t routineStart = box.size();
+    ExpandTemplateInto(options, box);
+    const std::string_view routine = std::string_view(box).substr(routineStart);
+
+    // One write of the whole text, then the caret to the end and the box
+    // showing the page above the one that holds the caret. The box is hidden
+    // meanwhile: an edit control that is shown does costly work for each
+    // line of a new text under Wine, and moves the picture on the screen for
+    // each scroll. Nothing is drawn until it is shown again. A box with the
+    // focus stays shown, since hiding it would move the focus.
+    HWND routineBox = GetDlgItem(panel.hWnd, IDC_ROUTINE);
+    const bool hide = IsWindowVisible(routineBox) && GetFocus() != routineBox;
+    if (hide) ShowWindow(routineBox, SW_HIDE);
+    DlgSendMessage(panel, IDC_ROUTINE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(box.c_str()));
+    DlgSendMessage(panel, IDC_ROUTINE, EM_SETSEL, box.size(), static_cast<LPARAM>(box.size()));
+    DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLLCARET, 0, 0);
     DlgSendMessage(panel, IDC_ROUTINE, EM_SCROLL, SB_PAGEUP, 0);
+    if (hide) ShowWindow(routineBox, SW_SHOWNA);
 
     std::string entryName;
     if (!takesId) entryName = ReadField(panel, IDC_MESSAGE_LIST, 40, ATTR_VALUE);
@@ -103,8 +118,8 @@ void TakeOverSeparatorPath(const std::string& path, std::string& directory, std:
     const std::size_t slash = path.rfind('\\');
     const std::string dir = slash == std::string::npos ? std::string() : path.substr(0, slash);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (dir.size() >= 2) directory = dir.substr(0, kSeparatorDirLength);
-    if (name.size() >= 2) file = name.substr(0, kSeparatorFileLength);
+    if (dir.size() >= 2) directory = dir.substr(0, kSeparatorPartLength);
+    if (name.size() >= 2) file = name.substr(0, kSeparatorPartLength);
 }
 
 namespace {
@@ -132,7 +147,8 @@ UINT_PTR CALLBACK CentreOverOwner(HWND hook, UINT message, WPARAM, LPARAM lParam
 void ChooseSeparatorFile(DIALOG& panel, const int32_t& id, const int32_t& event) {
     Settings& settings = CurrentSettings();
     char fileName[1024] = {};
-    char fileTitle[64] = {};
+    // Big enough for any name: the system may refuse a title that does not fit.
+    char fileTitle[MAX_PATH] = {};
     const std::string initialName(TrimTrailingBlanks(settings.separatorFile));
     if (initialName.size() >= 2) initialName.copy(fileName, sizeof fileName - 1);
     std::string initialDir(TrimTrailingBlanks(settings.separatorDir));
@@ -153,7 +169,10 @@ void ChooseSeparatorFile(DIALOG& panel, const int32_t& id, const int32_t& event)
     ofn.nMaxFileTitle = sizeof fileTitle;
     ofn.lpstrInitialDir = initialDir.c_str();
     ofn.lpstrTitle = "Open";
-    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK;
+    // No read-only box (it would mean nothing here), a resizable dialog, and
+    // the process's current directory left as it was.
+    ofn.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ENABLEHOOK | OFN_HIDEREADONLY |
+                OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     ofn.lpfnHook = CentreOverOwner;
     if (!GetOpenFileNameA(&ofn)) return;
 

@@ -2,11 +2,11 @@
 // loads the settings, fills and wires every control, and runs the window
 // modally until the user closes it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
 #include "dialogs/dialogs.h"
-#include "framework/app_entry.h"
 #include "framework/framework.h"
 #include "wizard/panel.h"
 
@@ -22,19 +22,10 @@ constexpr int kNameBufferSize = 40;
 DIALOG gPanel;
 Settings gSettings;
 
-// The two icons the buttons show, freed when the window is gone.
-struct ButtonIcon {
-    HICON handle = nullptr;
-    explicit ButtonIcon(int32_t resourceId)
-        : handle(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                               IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {}
-    ~ButtonIcon() {
-        if (handle != nullptr) DestroyIcon(handle);
-    }
-    ButtonIcon(const ButtonIcon&) = delete;
-    ButtonIcon& operator=(const ButtonIcon&) = delete;
-    LONG_PTR value() const { return reinterpret_cast<LONG_PTR>(handle); }
-};
+HICON LoadButtonIcon(int32_t resourceId) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_ICON,
+                                         16, 16, LR_DEFAULTCOLOR));
+}
 
 void FillComboBox(DIALOG& panel, int32_t id, std::initializer_list<const char*> items, int32_t selected) {
     for (const char* item : items) DlgSetString(panel, id, item, 0);
@@ -54,6 +45,33 @@ void FillMessageList(DIALOG& panel) {
     }
 }
 
+// The icon buttons show no text; their window texts name them for screen
+// readers, and a tooltip shows the same name under the mouse. The tooltip
+// window is owned by the frame and goes with it.
+void AddTooltips(DIALOG& panel) {
+    HWND tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, panel.hWnd,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (tooltip == nullptr) return;
+    for (int32_t id : kIconButtons) {
+        HWND button = GetDlgItem(panel.hWnd, id);
+        char name[64] = {};
+        GetWindowTextA(button, name, sizeof name);
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = panel.hWnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(button);
+        tool.lpszText = name;  // the tooltip keeps a copy
+        SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// Escape in a multi-line box reaches the panel as WM_CLOSE, which the
+// dialog manager turns into IDCANCEL on the panel: close the wizard as
+// Escape does everywhere else.
+void CancelOnPanel(V_WINDOW&, const int32_t&, const int32_t&) { CloseCommand(VW_FRAME, IDC_CLOSE, EVT_DEFAULT); }
+
 constexpr int32_t kWiredControls[] = {IDC_MESSAGE_LIST, IDC_SEPARATOR, IDC_KEYWORDS, IDC_INDENT, IDC_WINDOW_NAME,
                                       IDC_ID,       IDC_USE_VELMORA,       IDC_IMPLICIT_NONE, IDC_COMMENTS};
 
@@ -62,7 +80,15 @@ constexpr int32_t kWiredControls[] = {IDC_MESSAGE_LIST, IDC_SEPARATOR, IDC_KEYWO
 DIALOG& Panel() { return gPanel; }
 Settings& CurrentSettings() { return gSettings; }
 
-bool RunWizard() {
+ButtonIcons::ButtonIcons() : copy(LoadButtonIcon(IDI_COPY)), file(LoadButtonIcon(IDI_SEPARATOR)) {}
+
+ButtonIcons::~ButtonIcons() {
+    for (HICON icon : {copy, file}) {
+        if (icon != nullptr) DestroyIcon(icon);
+    }
+}
+
+void BuildWizard(const ButtonIcons& icons) {
     DlgCreateFrame(IDD_FRAME, nullptr, IDI_WIZARD);
     DlgCreate(IDD_PANEL, gPanel, &VW_FRAME);
     DlgShow(gPanel);
@@ -90,32 +116,40 @@ bool RunWizard() {
     DlgSetInteger(gPanel, IDC_WINDOW_NAME, 32, ATTR_MAXIMUM);
     DlgSetString(gPanel, IDC_WINDOW_NAME, gSettings.vWindow);
 
+    const auto copy = reinterpret_cast<LONG_PTR>(icons.copy);
+    DlgSetInteger(gPanel, IDC_COPY_STATEMENT, copy, ATTR_ICON);
+    DlgSetSub(gPanel, IDC_COPY_STATEMENT, CopyCommand);
+    DlgSetInteger(gPanel, IDC_COPY_ROUTINE, copy, ATTR_ICON);
+    DlgSetSub(gPanel, IDC_COPY_ROUTINE, CopyCommand);
+    DlgSetInteger(gPanel, IDC_SEPARATOR_FILE, reinterpret_cast<LONG_PTR>(icons.file), ATTR_ICON);
+    DlgSetLogical(gPanel, IDC_SEPARATOR_FILE, gSettings.separator == kSeparatorFromFile, ATTR_ENABLED);
+    AddTooltips(gPanel);
+
+    DlgSetSub(VW_FRAME, IDC_CLOSE, CloseCommand);
+    DlgSetSub(VW_FRAME, IDC_HELP_BUTTON, HelpCommand);
+    VSetCommand(gPanel, IDCANCEL, CancelOnPanel);
+
+    FillMessageList(gPanel);
+    DlgSetInteger(gPanel, IDC_MESSAGE_LIST, 1, 1);
+
+    // Registered last, so that nothing above runs the generator.
+    for (int32_t id : kWiredControls) DlgSetSub(gPanel, id, Generate);
+
+    // The dialog manager gives the focus to the frame's first button when
+    // the frame is activated; once the run has started, it goes to the
+    // message list instead, so that typing picks a handler at once.
+    PostMessageA(VW_FRAME.hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(gPanel.hWnd, IDC_MESSAGE_LIST)),
+                 TRUE);
+}
+
+bool RunWizard() {
     {
-        ButtonIcon copy(IDI_COPY);
-        DlgSetInteger(gPanel, IDC_COPY_STATEMENT, copy.value(), ATTR_ICON);
-        DlgSetSub(gPanel, IDC_COPY_STATEMENT, CopyCommand);
-        DlgSetInteger(gPanel, IDC_COPY_ROUTINE, copy.value(), ATTR_ICON);
-        DlgSetSub(gPanel, IDC_COPY_ROUTINE, CopyCommand);
-        ButtonIcon file(IDI_SEPARATOR);
-        DlgSetInteger(gPanel, IDC_SEPARATOR_FILE, file.value(), ATTR_ICON);
-        DlgSetLogical(gPanel, IDC_SEPARATOR_FILE, gSettings.separator == kSeparatorFromFile, ATTR_ENABLED);
-
-        DlgSetSub(VW_FRAME, IDC_CLOSE, CloseCommand);
-        DlgSetSub(VW_FRAME, IDC_HELP_BUTTON, HelpCommand);
-
-        FillMessageList(gPanel);
-        DlgSetInteger(gPanel, IDC_MESSAGE_LIST, 1, 1);
-
-        // Registered last, so that nothing above runs the generator.
-        for (int32_t id : kWiredControls) DlgSetSub(gPanel, id, Generate);
-
+        const ButtonIcons icons;
+        BuildWizard(icons);
         DlgRunModal(VW_FRAME);
     }  // the icons are freed here
-
     DlgDestroy(VW_FRAME);
     return false;
 }
 
 }  // namespace genhand::wizard
-
-bool VelmoraMain(const std::string&, int) { return genhand::wizard::RunWizard(); }

@@ -29,6 +29,13 @@ void WriteText(HKEY key, const char* name, std::size_t length, const std::string
     RegistryWrite(key, name, FixedText(value, length));
 }
 
+// A separator folder or name: in the field of earlier versions when it fits
+// there, else whole.
+void WriteSeparatorPart(HKEY key, const char* name, std::size_t field, const std::string& value) {
+    const std::string_view part = CutToField(TrimTrailingBlanks(value), kSeparatorPartLength);
+    WriteText(key, name, part.size() <= field ? field : part.size(), std::string(part));
+}
+
 }  // namespace
 
 void LoadSettings(Settings& settings) {
@@ -39,8 +46,8 @@ void LoadSettings(Settings& settings) {
     ReadLogical(key.get(), "UseVelmora", settings.useVelmora);
     ReadLogical(key.get(), "ImplicitNone", settings.implicitNone);
     ReadLogical(key.get(), "Comments", settings.comments);
-    ReadText(key.get(), "SeparatorDir", kSeparatorDirLength, settings.separatorDir);
-    ReadText(key.get(), "SeparatorFile", kSeparatorFileLength, settings.separatorFile);
+    ReadText(key.get(), "SeparatorDir", kSeparatorPartLength, settings.separatorDir);
+    ReadText(key.get(), "SeparatorFile", kSeparatorPartLength, settings.separatorFile);
     ReadText(key.get(), "VWindow", kVWindowLength, settings.vWindow);
 }
 
@@ -52,8 +59,8 @@ void SaveSettings(const Settings& settings) {
     RegistryWrite(key.get(), "UseVelmora", ToLogical(settings.useVelmora));
     RegistryWrite(key.get(), "ImplicitNone", ToLogical(settings.implicitNone));
     RegistryWrite(key.get(), "Comments", ToLogical(settings.comments));
-    WriteText(key.get(), "SeparatorDir", kSeparatorDirLength, settings.separatorDir);
-    WriteText(key.get(), "SeparatorFile", kSeparatorFileLength, settings.separatorFile);
+    WriteSeparatorPart(key.get(), "SeparatorDir", kSeparatorDirField, settings.separatorDir);
+    WriteSeparatorPart(key.get(), "SeparatorFile", kSeparatorFileField, settings.separatorFile);
     WriteText(key.get(), "VWindow", kVWindowLength, settings.vWindow);
 }
 

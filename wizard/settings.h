@@ -13,10 +13,16 @@ namespace genhand {
 
 constexpr char kSettingsSubKey[] = "Software\\Velmora\\Genhand\\1.0";
 
-// Declared length of the window-name setting (the separator directory and
-// file lengths come with the separator); texts are stored at their full length,
-// blank-padded, with a NUL after it.
+// Declared length of the window-name setting; it is stored at its full
+// length, blank-padded, with a NUL after it.
 constexpr std::size_t kVWindowLength = 40;
+
+// The fields in which earlier versions keep the separator file's folder and
+// name. A value that fits is stored in its field exactly as they store it
+// (blank-padded, 257 and 65 bytes), so that they still read it; a longer one
+// (up to kSeparatorPartLength) is stored whole, at its own length.
+constexpr std::size_t kSeparatorDirField = 256;
+constexpr std::size_t kSeparatorFileField = 64;
 
 // Separator styles: positions in the separator combo box, counted from 1.
 constexpr std::int32_t kSeparatorEquals = 1;
@@ -30,7 +36,7 @@ constexpr std::int32_t kKeywordsLowercase = 2;
 // The nine settings, with the values a first run starts from. Integers are
 // stored as they are; nothing here checks their range. Texts are held
 // without trailing blanks (they carry no meaning) and are cut to their
-// declared lengths when saved.
+// lengths when saved.
 struct Settings {
     std::int32_t separator = kSeparatorEquals;  // "Separator", combo box 1005
     std::int32_t keywords = kKeywordsUppercase;  // "Keywords", combo box 1007
@@ -51,8 +57,9 @@ void LoadSettings(Settings& settings);
 
 // Opens or creates the settings key and writes all nine values in their
 // fixed order: six REG_DWORDs (logicals as 1 or 0), then the three texts as
-// REG_SZ at their full declared lengths plus the NUL (257, 65 and 41 bytes).
-// Failures are silent.
+// REG_SZ in their fields plus the NUL (257, 65 and 41 bytes; a longer
+// separator folder or name at its own length plus the NUL). Failures are
+// silent.
 void SaveSettings(const Settings& settings);
 
 // The value Close stores for a combo-box setting: the 1-based selection read

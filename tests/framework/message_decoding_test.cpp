@@ -390,28 +390,11 @@ TEST_F(DecodingTest, QueryEndSessionResultGoesBackUnchanged) {
     EXPECT_NE(Send(WM_QUERYENDSESSION, 0, 0), 0);
 }
 
-// A DROPFILES block with ANSI names, as the shell hands it over.
-HDROP MakeDrop(const std::vector<std::string>& names) {
-    size_t size = sizeof(DROPFILES) + 2;  // the list ends with an empty name
-    for (const std::string& name : names) size += name.size() + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    char* text = reinterpret_cast<char*>(header + 1);
-    for (const std::string& name : names) {
-        memcpy(text, name.c_str(), name.size() + 1);
-        text += name.size() + 1;
-    }
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
-
 TEST_F(DecodingTest, DroppedFilesArriveBlankPaddedAfterTheDropIsReleased) {
     ASSERT_TRUE(VSetHandler(record_, WM_DROPFILES, DropFiles));
     const std::vector<std::string> names = {"C:\\a.txt", "C:\\dir\\second file.f90",
                                             std::string(200, 'x')};
-    received.drop = MakeDrop(names);
+    received.drop = test::MakeDrop(names);
     Send(WM_DROPFILES, reinterpret_cast<WPARAM>(received.drop), 0);
     ASSERT_EQ(received.calls, 1);
     ASSERT_EQ(received.files.size(), 3u);
@@ -442,7 +425,7 @@ TEST_F(DecodingTest, AReleasedDropIsNotPassedOn) {
     ScopedWindow window(target, WS_POPUP, options);
     ASSERT_TRUE(VSetHandler(target, WM_DROPFILES, DropFiles));
     nextResult = 0;
-    received.drop = MakeDrop({"C:\\a.txt"});
+    received.drop = test::MakeDrop({"C:\\a.txt"});
     SendMessageA(target.hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(received.drop), 0);
     EXPECT_EQ(received.calls, 1);
     EXPECT_EQ(dropsPassedOn, 0);
@@ -450,7 +433,7 @@ TEST_F(DecodingTest, AReleasedDropIsNotPassedOn) {
 
 TEST_F(DecodingTest, DropOfNoFilesCallsTheHandlerWithAnEmptyList) {
     ASSERT_TRUE(VSetHandler(record_, WM_DROPFILES, DropFiles));
-    received.drop = MakeDrop({});
+    received.drop = test::MakeDrop({});
     Send(WM_DROPFILES, reinterpret_cast<WPARAM>(received.drop), 0);
     ASSERT_EQ(received.calls, 1);
     EXPECT_TRUE(received.dropReleased);

@@ -83,6 +83,28 @@ TEST(MemoryDcTest, ViewportWithClippingSetsTheClipRegion) {
     DcReleaseMemory(memory);
 }
 
+// Shapes and lines land where the mapping puts their world coordinates, and
+// each call gives back the pen and brush it selected.
+TEST(MemoryDcTest, DrawingGoesThroughTheMapping) {
+    V_DC memory = DcCreateMemory(40, 40);
+    ASSERT_NE(memory.hDC, nullptr);
+    DcSetWindow(memory, 0.0f, 0.0f, 4.0f, 4.0f);  // one world unit = 10 pixels
+    const HGDIOBJ pen = GetCurrentObject(memory.hDC, OBJ_PEN);
+    const HGDIOBJ brush = GetCurrentObject(memory.hDC, OBJ_BRUSH);
+    constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
+    EXPECT_TRUE(DcRectangle(memory, 1.0f, 1.0f, 3.0f, 3.0f, kBlue, kRed));
+    EXPECT_EQ(GetPixel(memory.hDC, 20, 20), kRed);   // inside
+    EXPECT_EQ(GetPixel(memory.hDC, 10, 20), kBlue);  // the outline at world x 1
+    EXPECT_EQ(GetPixel(memory.hDC, 5, 5), RGB(0, 0, 0));
+    EXPECT_TRUE(DcLine(memory, 0.0f, 0.5f, 4.0f, 0.5f, kBlue));
+    EXPECT_EQ(GetPixel(memory.hDC, 30, 5), kBlue);
+    EXPECT_TRUE(DcText(memory, 0.0f, 3.0f, "x  ", kRed));
+    EXPECT_FALSE(DcEllipse(memory, 0.0f, 0.0f, 1.0f, 1.0f, 0x1000000));  // not a colour
+    EXPECT_EQ(GetCurrentObject(memory.hDC, OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(memory.hDC, OBJ_BRUSH), brush);
+    DcReleaseMemory(memory);
+}
+
 // What the paint and erase handlers saw.
 struct PaintSeen {
     int paints = 0;

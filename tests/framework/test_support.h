@@ -4,10 +4,14 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/framework.h"
 
@@ -88,6 +92,24 @@ inline void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+}
+
+// A DROPFILES block with ANSI names, as the shell hands it over (the list
+// ends with an empty name).
+inline HDROP MakeDrop(const std::vector<std::string>& names) {
+    size_t size = sizeof(DROPFILES) + 2;
+    for (const std::string& name : names) size += name.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = FALSE;
+    char* text = reinterpret_cast<char*>(header + 1);
+    for (const std::string& name : names) {
+        memcpy(text, name.c_str(), name.size() + 1);
+        text += name.size() + 1;
+    }
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
 }
 
 // Removes a pending WM_QUIT; true (and its code) when there was one.

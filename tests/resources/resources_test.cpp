@@ -172,14 +172,17 @@ const std::vector<Control>& PanelControls() {
     static const std::vector<Control> controls = {
         {-1, "static", "&Velmora Window:", 7, 5, 63, 10, kLabel},
         {1010, "edit", "", 7, 17, 64, 13, kTextBox},
-        {-1, "static", "&Message to handle (WM_):", 98, 6, 92, 10, kLabel},
-        {1004, "listbox", "", 98, 17, 98, 51,
-         kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT},
         {1011, "button", "&Description comments", 8, 39, 88, 10, kCheckBox},
         {1013, "button", "&USE Velmora", 8, 50, 84, 10, kCheckBox},
         {1016, "button", "IMPLICIT &NONE", 8, 60, 84, 10, kCheckBox},
+        {-1, "static", "&Message to handle (WM_):", 98, 6, 92, 10, kLabel},
+        {1004, "listbox", "", 98, 17, 98, 51,
+         kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT},
+        {1015, "static", "&ID:", 98, 74, 32, 13, kLabel},
+        {1014, "edit", "", 132, 72, 64, 13, kTextBox},
         {-1, "static", "&Separator:", 204, 18, 37, 13, kLabel},
         {1005, "combobox", "", 243, 18, 52, 49, kDropDownList},
+        {1006, "button", "Choose separator file", 306, 20, 15, 14, kIconButton},
         {-1, "static", "&Keywords:", 204, 40, 39, 13, kLabel},
         {1007, "combobox", "", 243, 40, 52, 49, kDropDownList},
         {-1, "static", "Indent &body:", 204, 62, 39, 13, kLabel},
@@ -187,15 +190,12 @@ const std::vector<Control>& PanelControls() {
         {1009, "msctls_updown32", "Spin1", 267, 63, 11, 13,
          kChild | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS},
         {-1, "static", "columns", 281, 63, 39, 13, kLabel},
-        {1015, "static", "&ID:", 98, 74, 32, 13, kLabel},
-        {1014, "edit", "", 132, 72, 64, 13, kTextBox},
         {-1, "static", "S&et handler:", 7, 77, 45, 9, kLabel},
         {1001, "edit", "", 7, 89, 293, 22, kTextBox | ES_MULTILINE | ES_READONLY},
+        {1002, "button", "Copy statement", 306, 88, 15, 14, kIconButton | BS_RIGHT},
         {-1, "static", "Handler &routine:", 7, 117, 57, 9, kLabel},
         {1000, "edit", "", 7, 129, 293, 96, kTextBox | WS_VSCROLL | ES_MULTILINE | ES_READONLY},
-        {1002, "button", "Button1", 306, 88, 15, 14, kIconButton | BS_RIGHT},
-        {1003, "button", "Button1", 305, 130, 16, 14, kIconButton},
-        {1006, "button", "Button1", 306, 20, 15, 14, kIconButton},
+        {1003, "button", "Copy routine", 305, 130, 16, 14, kIconButton},
     };
     return controls;
 }
@@ -232,7 +232,7 @@ TEST(DialogTemplates, FrameIsAsSpecifiedControlForControl) {
     ExpectControls(frame.controls, FrameControls());
 }
 
-TEST(DialogTemplates, PanelIsAsSpecifiedControlForControlInTabOrder) {
+TEST(DialogTemplates, PanelHoldsEveryControlInReadingOrder) {
     const Template panel = ReadTemplate(IDD_PANEL);
     EXPECT_EQ(panel.style, 0x40000440u);
     EXPECT_EQ(panel.x, 0);

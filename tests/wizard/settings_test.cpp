@@ -142,14 +142,29 @@ TEST_F(SettingsTest, SaveWritesAllNineValuesWithTheirTypesAndFullSizes) {
     EXPECT_EQ(loaded.vWindow, "VW_MAIN");
 }
 
-TEST_F(SettingsTest, TextsLongerThanTheirFieldsAreCutOnSave) {
+// The window name is cut to its field. A separator folder or name longer
+// than the field earlier versions keep it in is stored whole (up to
+// MAX_PATH), at its own length, and read back whole; one that fits is
+// stored in that field as before.
+TEST_F(SettingsTest, LongTextsAreCutOnlyWhereTheyMustBe) {
     Settings settings;
     settings.vWindow = std::string(45, 'W');
     settings.separatorFile = std::string(70, 'f');
+    settings.separatorDir = "C:\\" + std::string(300, 'd');
     SaveSettings(settings);
     const auto stored = StoredValues();
     EXPECT_EQ(stored.at("VWindow").bytes, std::string(40, 'W') + '\0');
-    EXPECT_EQ(stored.at("SeparatorFile").bytes, std::string(64, 'f') + '\0');
+    EXPECT_EQ(stored.at("SeparatorFile").bytes, std::string(70, 'f') + '\0');
+    EXPECT_EQ(stored.at("SeparatorDir").bytes, ("C:\\" + std::string(300, 'd')).substr(0, 260) + '\0');
+
+    Settings loaded;
+    LoadSettings(loaded);
+    EXPECT_EQ(loaded.separatorFile, settings.separatorFile);
+    EXPECT_EQ(loaded.separatorDir, settings.separatorDir.substr(0, 260));
+
+    settings.separatorFile = std::string(64, 'f');
+    SaveSettings(settings);
+    EXPECT_EQ(StoredValues().at("SeparatorFile").bytes, std::string(64, 'f') + '\0');
 }
 
 TEST_F(SettingsTest, AnyNonZeroLogicalIsOnAndIsSavedAsOne) {
