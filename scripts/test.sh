@@ -41,9 +41,11 @@ fi
 echo "== benchmarks, printed, not judged (at ${SECONDS}s)"
 ./scripts/bench.sh --min-time 0.1 native "${trees[@]}"
 
-# The end-to-end test photographs the running wizard.
-shot=build/win64/tests/wizard/wizard.bmp
-if [ -f "$shot" ]; then
-  python3 scripts/bmp2png.py "$shot" build/win64/wizard.png
-fi
+# The end-to-end tests photograph the running wizard and the sample.
+for shot in build/win64/tests/wizard/wizard.bmp build/win64/tests/examples/sketch.bmp; do
+  if [ -f "$shot" ]; then
+    name=$(basename "$shot" .bmp)
+    python3 scripts/bmp2png.py "$shot" "build/win64/$name.png"
+  fi
+done
 echo "== done (at ${SECONDS}s)"

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/wizard/driver.h"
+#include "tests/support/desktop_driver.h"
 
 namespace {
 
-using driver::ProcessWindow;
-using driver::TextOf;
-using driver::WaitFor;
+using desktop::ProcessWindow;
+using desktop::TextOf;
+using desktop::WaitFor;
 
 constexpr char kSettingsKey[] = "Software\\Velmora\\Genhand\\1.0";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Genhand 1.0";
@@ -102,7 +102,7 @@ TEST(Installer, InstallsRunsAndUninstallsLeavingTheSettings) {
     RegCloseKey(settings);
 
     // /D comes last and unquoted, blanks and all.
-    ASSERT_EQ(RunToEnd("\"" + driver::WindowsPath(installer) + "\" /S /D=" + folder), 0);
+    ASSERT_EQ(RunToEnd("\"" + desktop::WindowsPath(installer) + "\" /S /D=" + folder), 0);
     for (const std::string& file : kInstalledFiles) EXPECT_TRUE(Exists(folder + "\\" + file)) << file;
     EXPECT_TRUE(ShortcutExists());
     const HKEY root = UninstallRoot();

@@ -20,14 +20,14 @@
 #include "generator/catalogue.h"
 #include "generator/generation.h"
 #include "generator/separator.h"
-#include "tests/wizard/driver.h"
+#include "tests/support/desktop_driver.h"
 
 namespace {
 
-using driver::ProcessWindow;
-using driver::TextOf;
-using driver::WaitFor;
-using driver::WindowsPath;
+using desktop::ProcessWindow;
+using desktop::TextOf;
+using desktop::WaitFor;
+using desktop::WindowsPath;
 
 std::string gProgram;  // path of Genhand.exe, from the command line
 
@@ -36,37 +36,7 @@ constexpr char kKey[] = "Software\\Velmora\\Genhand\\1.0";
 // Writes what the screen shows of `window` as a 24-bit BMP.
 bool SaveScreenshot(HWND window, const std::string& path) {
     RECT r{};
-    if (!GetWindowRect(window, &r)) return false;
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD stride = ((static_cast<DWORD>(width) * 24 + 31) / 32) * 4;
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), imageSize);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return static_cast<bool>(out);
+    return GetWindowRect(window, &r) && desktop::SaveScreenshot(r, path);
 }
 
 // The edit box of the open-file dialog's "File name:" field, wherever the
