@@ -46,10 +46,10 @@ public:
     // size, in front, with the sheet drawn.
     bool Start(const std::string& arguments = "") {
         if (!process_.Start(gProgram, arguments)) return false;
-        if (!WaitFor([&] { return (frame_ = process_.Window("VWndClass", nullptr)) != nullptr; })) return false;
         // The panel shows once the program has set up its handlers.
         if (!WaitFor([&] {
-                tools_ = FindWindowExA(frame_, nullptr, "#32770", nullptr);
+                frame_ = process_.Window("VWndClass", nullptr);
+                tools_ = frame_ != nullptr ? FindWindowExA(frame_, nullptr, "#32770", nullptr) : nullptr;
                 return tools_ != nullptr && IsWindowVisible(tools_);
             }))
             return false;

@@ -16,7 +16,6 @@
 
 namespace {
 
-using desktop::ProcessWindow;
 using desktop::TextOf;
 using desktop::WaitFor;
 
@@ -114,26 +113,23 @@ TEST(Installer, InstallsRunsAndUninstallsLeavingTheSettings) {
 
     // The installed wizard starts, and Help finds the installed help file.
     {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        std::string command = "\"" + program + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+        desktop::Process wizard;
+        ASSERT_TRUE(wizard.Start(program));
         HWND frame = nullptr;
-        EXPECT_TRUE(WaitFor([&] { return (frame = ProcessWindow(pi.dwProcessId, nullptr, "Velmora Wizard")) != nullptr; }));
+        EXPECT_TRUE(WaitFor([&] {
+            frame = wizard.Window(nullptr, "Velmora Wizard");
+            return frame != nullptr && FindWindowExA(frame, nullptr, "#32770", nullptr) != nullptr;
+        }));
         HWND help = nullptr;
         if (frame != nullptr) {
             PostMessageA(GetDlgItem(frame, 3), BM_CLICK, 0, 0);
-            EXPECT_TRUE(WaitFor([&] { return (help = ProcessWindow(pi.dwProcessId, "HH Parent", nullptr)) != nullptr; }));
+            EXPECT_TRUE(WaitFor([&] { return (help = wizard.Window("HH Parent", nullptr)) != nullptr; }));
             if (help != nullptr) {
                 EXPECT_NE(TextOf(help).find("Velmora"), std::string::npos);
             }
             PostMessageA(GetDlgItem(frame, 2), BM_CLICK, 0, 0);
         }
-        if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 9);
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
+        EXPECT_TRUE(wizard.WaitForExit());
     }
 
     // The uninstaller hands over to a copy of itself and returns at once:

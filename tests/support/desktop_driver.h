@@ -11,6 +11,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -93,14 +94,22 @@ public:
         CloseHandle(info_.hProcess);
         CloseHandle(info_.hThread);
     }
-    bool Start(const std::string& program, const std::string& arguments = "") {
+    // Starts `program` (in `currentDirectory`, or this process's); says why
+    // on standard error when it cannot.
+    bool Start(const std::string& program, const std::string& arguments = "",
+               const char* currentDirectory = nullptr) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = "\"" + WindowsPath(program) + "\"";
         if (!arguments.empty()) command += " " + arguments;
-        return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &info_) != FALSE;
+        if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory, &startup,
+                           &info_))
+            return true;
+        std::fprintf(stderr, "cannot start %s: error %lu\n", command.c_str(), GetLastError());
+        return false;
     }
+    HANDLE Handle() const { return info_.hProcess; }
+    DWORD Id() const { return info_.dwProcessId; }
     bool Exited() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
     bool WaitForExit(DWORD* code = nullptr) const {
         if (WaitForSingleObject(info_.hProcess, 10000) != WAIT_OBJECT_0) return false;

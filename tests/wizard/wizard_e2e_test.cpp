@@ -24,7 +24,6 @@
 
 namespace {
 
-using desktop::ProcessWindow;
 using desktop::TextOf;
 using desktop::WaitFor;
 using desktop::WindowsPath;
@@ -101,37 +100,20 @@ void EmptyTheClipboard() {
 // and no assertion reads a state from before the action.
 class Wizard {
 public:
+    // Starts the wizard and waits until its frame shows with the panel in
+    // it (the frame can show before the panel exists).
     bool Start(const char* currentDirectory = nullptr) {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string command = "\"" + WindowsPath(gProgram) + "\"";
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, currentDirectory, &si,
-                            &process_))
-            return false;
-        if (!WaitFor([&] { return (frame_ = OwnWindow(nullptr, "Velmora Wizard")) != nullptr; })) return false;
-        panel_ = FindWindowExA(frame_, nullptr, "#32770", nullptr);
-        return panel_ != nullptr;
+        if (!process_.Start(gProgram, "", currentDirectory)) return false;
+        return WaitFor([&] {
+            frame_ = process_.Window(nullptr, "Velmora Wizard");
+            panel_ = frame_ != nullptr ? FindWindowExA(frame_, nullptr, "#32770", nullptr) : nullptr;
+            return panel_ != nullptr;
+        });
     }
-    ~Wizard() {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 9);
-                WaitForSingleObject(process_.hProcess, 10000);
-            }
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-    }
-    bool WaitForExit(DWORD* code = nullptr) {
-        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) return false;
-        if (code != nullptr) GetExitCodeProcess(process_.hProcess, code);
-        return true;
-    }
-    bool Exited() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; }
+    bool WaitForExit(DWORD* code = nullptr) { return process_.WaitForExit(code); }
+    bool Exited() const { return process_.Exited(); }
     // A visible top-level window of this wizard's process.
-    HWND OwnWindow(const char* cls, const char* caption) const {
-        return ProcessWindow(process_.dwProcessId, cls, caption);
-    }
+    HWND OwnWindow(const char* cls, const char* caption) const { return process_.Window(cls, caption); }
 
     HWND Control(int id) const { return GetDlgItem(id <= 3 ? frame_ : panel_, id); }
     std::string Text(int id) const { return TextOf(Control(id)); }
@@ -221,7 +203,7 @@ public:
     }
     // Whether the wizard's process has loaded a module of this name.
     bool HasModule(const char* name) const {
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_.dwProcessId);
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_.Id());
         if (snapshot == INVALID_HANDLE_VALUE) return false;
         MODULEENTRY32 module{};
         module.dwSize = sizeof module;
@@ -240,16 +222,16 @@ public:
         PEB peb{};
         RTL_USER_PROCESS_PARAMETERS parameters{};
         if (query == nullptr ||
-            query(process_.hProcess, ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
-            !ReadProcessMemory(process_.hProcess, basic.PebBaseAddress, &peb, sizeof peb, nullptr) ||
-            !ReadProcessMemory(process_.hProcess, peb.ProcessParameters, &parameters, sizeof parameters, nullptr))
+            query(process_.Handle(), ProcessBasicInformation, &basic, sizeof basic, nullptr) != 0 ||
+            !ReadProcessMemory(process_.Handle(), basic.PebBaseAddress, &peb, sizeof peb, nullptr) ||
+            !ReadProcessMemory(process_.Handle(), peb.ProcessParameters, &parameters, sizeof parameters, nullptr))
             return "";
         // The current directory's path follows the console and standard
         // handles; the public header names none of these members.
         UNICODE_STRING path{};
         std::memcpy(&path, &parameters.Reserved2[5], sizeof path);
         std::wstring wide(path.Length / sizeof(wchar_t), L'\0');
-        if (!ReadProcessMemory(process_.hProcess, path.Buffer, wide.data(), path.Length, nullptr)) return "";
+        if (!ReadProcessMemory(process_.Handle(), path.Buffer, wide.data(), path.Length, nullptr)) return "";
         return std::string(wide.begin(), wide.end());
     }
     // Clicks a button that ends the wizard and waits for the process to end.
@@ -260,7 +242,7 @@ public:
 
     HWND frame_ = nullptr;
     HWND panel_ = nullptr;
-    PROCESS_INFORMATION process_{};
+    desktop::Process process_;
 };
 
 // Every test starts from no settings and an empty clipboard, whatever an
