@@ -73,7 +73,8 @@ LRESULT SignedWords(const Message& m, HandlerArguments& a) {  // iX, iY; nWhere,
     return m.call(a);
 }
 
-LRESULT Size(const Message& m, HandlerArguments& a) {  // iWidth, iHeight, nFlag
+// iWidth, iHeight, nFlag; iX, iY, nWhere
+LRESULT SignedWordsAndWParam(const Message& m, HandlerArguments& a) {
     a.AddInt(LowSigned(m.lp()));
     a.AddInt(HighSigned(m.lp()));
     a.AddInt(AsInt32(m.wParam));
@@ -169,13 +170,6 @@ LRESULT NcHitTest(const Message& m, HandlerArguments& a) {  // iX, iY, nWhere ->
     a.AddInt(LowSigned(m.lp()));
     a.AddInt(HighSigned(m.lp()));
     a.AddInt(static_cast<int32_t>(DefWindowProcA(m.vWnd.hWnd, m.message, m.wParam, m.lParam)));
-    return m.call(a);
-}
-
-LRESULT NcMouse(const Message& m, HandlerArguments& a) {  // iX, iY, nWhere
-    a.AddInt(LowSigned(m.lp()));
-    a.AddInt(HighSigned(m.lp()));
-    a.AddInt(AsInt32(m.wParam));
     return m.call(a);
 }
 
@@ -301,7 +295,6 @@ const DecodingRow kDecodings[] = {
     {NoArguments, {WM_CREATE, WM_DESTROY, WM_CLOSE, WM_SYSCOLORCHANGE, WM_TIMECHANGE,
                    WM_CHILDACTIVATE, WM_NCDESTROY}},
     {SignedWords, {WM_MOVE, WM_SETCURSOR}},
-    {Size, {WM_SIZE}},
     {Activate, {WM_ACTIVATE}},
     {WindowInWParam, {WM_SETFOCUS, WM_KILLFOCUS, WM_MDIDESTROY}},
     {WindowInLParam, {WM_CAPTURECHANGED}},
@@ -317,8 +310,8 @@ const DecodingRow kDecodings[] = {
     {ContextMenu, {WM_CONTEXTMENU}},
     {DisplayChange, {WM_DISPLAYCHANGE}},
     {NcHitTest, {WM_NCHITTEST}},
-    {NcMouse, {WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK,
-               WM_NCRBUTTONDOWN, WM_NCRBUTTONUP, WM_NCRBUTTONDBLCLK}},
+    {SignedWordsAndWParam, {WM_SIZE, WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP,
+                            WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP, WM_NCRBUTTONDBLCLK}},
     {Key, {WM_KEYDOWN, WM_KEYUP}},
     {Char, {WM_CHAR, WM_DEADCHAR}},
     {InitDialog, {WM_INITDIALOG}},
